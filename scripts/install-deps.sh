@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kuvex needs to build, run and test.
+set -euo pipefail
+pkgs=(g++ cmake ninja-build pkg-config zlib1g-dev libminizip-dev libpugixml-dev
+      qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
+      xvfb xauth unzip python3 locales)
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
