@@ -1,0 +1,22 @@
+#pragma once
+// The main window's data-access interface: grids, master-data dialogs,
+// reports and the export reach the open cash book only through it.
+class IDatumAuswahl;
+class CBuchungen;
+class CBelegtexte;
+class CFirma;
+class CSteuersaetze;
+
+class CDatenZugriff {
+public:
+    virtual ~CDatenZugriff() = default;
+    virtual IDatumAuswahl* GetDatumAuswahl() = 0;
+    virtual CBuchungen* GetBuchungen() = 0;      // null while no cash book is open
+    virtual CBelegtexte* GetBelegtexte() = 0;    // null while no cash book is open
+    virtual CFirma* GetFirma() = 0;              // null while no cash book is open
+    virtual CSteuersaetze* GetSteuersaetze() = 0;
+    // mode 0: commit without asking, 1: ask when changed, 2: discard.
+    // false when the user cancelled or the booking did not validate.
+    virtual bool SettlePendingEntry(int mode, bool reselect) = 0;
+    virtual void SetAvailable(bool available) = 0;
+};
