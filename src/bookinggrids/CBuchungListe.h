@@ -1,0 +1,24 @@
+#pragma once
+// The booking list: the bookings of the selected day or month, one row per
+// booking in date order, read-only; the data value of column 0 is the
+// booking's journal index. Selecting a row is reported to the main window,
+// which opens the booking in the entry grid.
+#include "bookinggrids/CBuchungGrid.h"
+#include "core/CDatum.h"
+
+class CBuchungListe : public CBuchungGrid {
+    Q_OBJECT
+public:
+    explicit CBuchungListe(QWidget* parent = nullptr);
+
+    void Show(CDatum date, bool monthly);   // store the period, then Rebuild
+    void Rebuild();                         // list the stored period again
+    void ClearList();                       // header only (no cash book open)
+    int GetSelectedBooking() const;         // journal index of the focus row, or -1
+    int GetBookingOfRow(int row) const;     // journal index stored in that row, or -1
+    void SelectBooking(int recordIndex);    // focus, select and show its row, if listed
+
+signals:
+    // The focus row changed (the grid control's selection-changed notification).
+    void bookingSelectionChanged(int row);
+};
