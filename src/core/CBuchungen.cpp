@@ -1,0 +1,258 @@
+// The journal's index checks, sums and its "Buchungen.dat" form.
+#include "core/CBuchungen.h"
+
+#include <cstdint>
+#include <cstdio>
+
+#include "core/BuchungenFormat.h"
+#include "core/CBinStream.h"
+#include "core/CFehler.h"
+
+namespace {
+
+const char* const kIndexUngueltig = "GetItem: Index ung\xFCltig";
+const char* const kZeileUngueltig = "GetItem: Buchungssatz-Index ung\xFCltig";
+
+std::int64_t LineSum(const CBuchungssatz& satz, SumMode mode)
+{
+    std::int64_t sum = 0;
+    switch (mode) {
+    case SumMode::Income:
+        for (const CBuchungszeile& z : satz.Zeilen)
+            sum += z.Einnahme.Raw();
+        break;
+    case SumMode::Expense:
+        for (const CBuchungszeile& z : satz.Zeilen)
+            sum -= z.Ausgabe.Raw();
+        break;
+    default: // Net, and any value that is neither of the others
+        for (const CBuchungszeile& z : satz.Zeilen)
+            sum += z.Einnahme.Raw() - z.Ausgabe.Raw();
+        break;
+    }
+    return sum;
+}
+
+template <class Pred>
+CBetrag SumWhere(const std::vector<CBuchungssatz>& saetze, SumMode mode, Pred datumPasst)
+{
+    std::int64_t sum = 0;
+    for (const CBuchungssatz& satz : saetze)
+        if (datumPasst(satz.Datum.Seconds()))
+            sum += LineSum(satz, mode);
+    return CBetrag(sum);
+}
+
+std::string BuchungsName(int i, const CBuchungssatz& satz)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "Nr. %d vom %s", i + 1, satz.Datum.ToDisplay().c_str());
+    return buf;
+}
+
+std::size_t CheckedTextSize(const std::string& text, int i, const CBuchungssatz& satz)
+{
+    if (text.size() > static_cast<std::size_t>(buchungen_format::kMaxTextLength))
+        throw CFehler("Ein Text der Buchung " + BuchungsName(i, satz)
+                      + " ist zu lang zum Speichern (h\xF6" "chstens 32767 Zeichen).");
+    return text.size();
+}
+
+// Checks that every record fits the file's 16-bit lengths and counts and
+// returns the exact size of the file, so that a refusal leaves the stream
+// untouched and the write itself needs a single allocation.
+std::size_t CheckedFileSize(const std::vector<CBuchungssatz>& saetze)
+{
+    namespace fmt = buchungen_format;
+    std::size_t size = fmt::kHeaderSize;
+    for (std::size_t k = 0; k < saetze.size(); ++k) {
+        const CBuchungssatz& satz = saetze[k];
+        const int i = static_cast<int>(k);
+        if (satz.Zeilen.size() > static_cast<std::size_t>(fmt::kMaxLineCount))
+            throw CFehler("Die Buchung " + BuchungsName(i, satz)
+                          + " hat zu viele Zeilen zum Speichern (h\xF6" "chstens 32767).");
+        size += fmt::kRecordFixedSize;
+        size += CheckedTextSize(satz.Notiz, i, satz) + CheckedTextSize(satz.RgNr, i, satz);
+        for (const CBuchungszeile& z : satz.Zeilen) {
+            size += fmt::kLineFixedSize;
+            size += CheckedTextSize(z.Bezeichnung, i, satz) + CheckedTextSize(z.Notiz, i, satz);
+        }
+    }
+    return size;
+}
+
+CBuchungssatz ReadRecord(CBinStream& stream)
+{
+    CBuchungssatz satz;
+    satz.Datum = CDatum(stream.ReadI64());
+    satz.Notiz = stream.ReadString();
+    satz.RgNr = stream.ReadString();
+    satz.Aufteilung = stream.ReadBool();
+    const int lines = stream.ReadI16();
+    if (lines < 0)
+        throw CFehler("Ung\xFCltige Anzahl an Buchungen");
+    // Lines are appended as they are read, never reserved from the count:
+    // a damaged count must not decide how much memory we take.
+    for (int j = 0; j < lines; ++j) {
+        CBuchungszeile z;
+        z.Bezeichnung = stream.ReadString();
+        z.Notiz = stream.ReadString();
+        z.Einnahme = CBetrag(stream.ReadI64());
+        z.Ausgabe = CBetrag(stream.ReadI64());
+        z.UStID = stream.ReadI16();
+        satz.Zeilen.push_back(std::move(z));
+    }
+    if (stream.IsFailed())
+        throw CFehler("Fehler beim Lesen eines Buchungssatzes");
+    return satz;
+}
+
+} // namespace
+
+const CBuchungssatz& CBuchungen::GetItem(int i) const
+{
+    if (i < 0 || i >= GetCount())
+        throw CFehler(kIndexUngueltig);
+    return m_saetze[static_cast<std::size_t>(i)];
+}
+
+CBuchungssatz& CBuchungen::GetItem(int i)
+{
+    return const_cast<CBuchungssatz&>(static_cast<const CBuchungen&>(*this).GetItem(i));
+}
+
+const CBuchungszeile& CBuchungen::GetItem(int i, int j) const
+{
+    const CBuchungssatz& satz = GetItem(i);
+    if (j < 0 || j >= static_cast<int>(satz.Zeilen.size()))
+        throw CFehler(kZeileUngueltig);
+    return satz.Zeilen[static_cast<std::size_t>(j)];
+}
+
+CBuchungszeile& CBuchungen::GetItem(int i, int j)
+{
+    return const_cast<CBuchungszeile&>(static_cast<const CBuchungen&>(*this).GetItem(i, j));
+}
+
+int CBuchungen::AddItem()
+{
+    CBuchungssatz satz;
+    satz.Datum = CDatum::Now();
+    m_saetze.push_back(std::move(satz));
+    return GetCount() - 1;
+}
+
+void CBuchungen::RemoveItem(int i)
+{
+    GetItem(i);
+    m_saetze.erase(m_saetze.begin() + i);
+}
+
+int CBuchungen::GetLineCount(int i) const
+{
+    return static_cast<int>(GetItem(i).Zeilen.size());
+}
+
+int CBuchungen::AddLine(int i)
+{
+    std::vector<CBuchungszeile>& zeilen = GetItem(i).Zeilen;
+    zeilen.emplace_back();
+    return static_cast<int>(zeilen.size()) - 1;
+}
+
+void CBuchungen::RemoveLine(int i, int j)
+{
+    GetItem(i, j);
+    std::vector<CBuchungszeile>& zeilen = GetItem(i).Zeilen;
+    zeilen.erase(zeilen.begin() + j);
+}
+
+bool CBuchungen::HasLineText(const std::string& text) const
+{
+    for (const CBuchungssatz& satz : m_saetze)
+        for (const CBuchungszeile& z : satz.Zeilen)
+            if (z.Bezeichnung == text)
+                return true;
+    return false;
+}
+
+CBetrag CBuchungen::GetLineSum(int i, SumMode mode) const
+{
+    return CBetrag(LineSum(GetItem(i), mode));
+}
+
+CBetrag CBuchungen::GetDaySum(CDatum day, SumMode mode) const
+{
+    const std::int64_t d = day.Seconds();
+    return SumWhere(m_saetze, mode, [d](std::int64_t t) { return t == d; });
+}
+
+CBetrag CBuchungen::GetSumBefore(CDatum date, SumMode mode) const
+{
+    const std::int64_t d = date.Seconds();
+    return SumWhere(m_saetze, mode, [d](std::int64_t t) { return t < d; });
+}
+
+CBetrag CBuchungen::GetRangeSum(CDatum from, CDatum to, SumMode mode) const
+{
+    const std::int64_t a = from.Seconds();
+    const std::int64_t b = to.Seconds();
+    return SumWhere(m_saetze, mode, [a, b](std::int64_t t) { return a <= t && t <= b; });
+}
+
+CBetrag CBuchungen::GetRunningBalance(CDatum from, CDatum day) const
+{
+    CBetrag result = GetSumBefore(from, SumMode::Net);
+    WalkDailyBalance(from, day, [&result](CDatum, CBetrag balance) {
+        result = balance;
+        return true;
+    });
+    return result;
+}
+
+bool CBuchungen::Write(CBinStream& stream) const
+{
+    if (stream.IsFailed())
+        return false;
+    stream.Reserve(CheckedFileSize(m_saetze));
+
+    stream.WriteU32(buchungen_format::kMagic);
+    stream.WriteU32(static_cast<std::uint32_t>(m_saetze.size()));
+    for (const CBuchungssatz& satz : m_saetze) {
+        stream.WriteI64(satz.Datum.Seconds());
+        stream.WriteString(satz.Notiz); // Notiz before RgNr, as the file has always had it
+        stream.WriteString(satz.RgNr);
+        stream.WriteBool(satz.Aufteilung);
+        stream.WriteU16(static_cast<std::uint16_t>(satz.Zeilen.size()));
+        for (const CBuchungszeile& z : satz.Zeilen) {
+            stream.WriteString(z.Bezeichnung);
+            stream.WriteString(z.Notiz);
+            stream.WriteI64(z.Einnahme.Raw());
+            stream.WriteI64(z.Ausgabe.Raw());
+            stream.WriteU16(static_cast<std::uint16_t>(z.UStID));
+        }
+    }
+    return true;
+}
+
+bool CBuchungen::Read(CBinStream& stream, std::string* error)
+{
+    if (stream.IsFailed())
+        return false;
+    try {
+        if (stream.ReadU32() != buchungen_format::kMagic)
+            throw CFehler("Ung\xFCltige Datei");
+        const std::uint32_t count = stream.ReadU32();
+        Clear();
+        // The count is not trusted for reserving: records are appended as
+        // they are actually read, so a damaged count ends at the stream's
+        // end instead of taking gigabytes.
+        for (std::uint32_t k = 0; k < count; ++k)
+            m_saetze.push_back(ReadRecord(stream));
+    } catch (const CFehler& e) {
+        if (error)
+            *error = e.what();
+        return false;
+    }
+    return true;
+}
