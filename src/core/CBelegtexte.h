@@ -1,0 +1,80 @@
+#pragma once
+// The receipt-text catalogue of a cash book ("Belegtexte.xml"): one "Beleg"
+// per text, addressed by its 0-based position, each with its description,
+// direction, VAT-rate id, sort key and the flags "Inaktiv", "Statistik" and
+// "System". A new cash book starts with the default catalogue.
+#include "core/CXmlDokument.h"
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+class CBelegtexte : public CXmlDokument {
+public:
+    // Element names of the fields of an entry.
+    static constexpr const char* Bezeichnung = "Bezeichnung";
+    static constexpr const char* Info = "Info";
+    static constexpr const char* EinAus = "EinAus";
+    static constexpr const char* UStID = "UStID";
+    static constexpr const char* Sort = "Sort";
+    static constexpr const char* Inaktiv = "Inaktiv";
+    static constexpr const char* Statistik = "Statistik";
+    static constexpr const char* System = "System";
+
+    static const char* const LeeresDokument;
+
+    // The default catalogue of a new cash book.
+    CBelegtexte();
+    // "Belegtexte.xml" of an opened cash book; when it cannot be parsed the
+    // document is empty (GetRoot() is none) and LoadOk() is false.
+    explicit CBelegtexte(std::istream& in);
+
+    bool LoadOk() const { return m_loadOk; }
+
+    int GetCount() const;
+    // Appends "Neue Buchung" (receipt, VAT id 0) and returns its index, or
+    // -1 when the document has no root.
+    int AddEntry();
+    bool RemoveEntry(int i);
+    // Index of the first entry with exactly this description, or -1.
+    int FindByBezeichnung(const std::string& text) const;
+
+    // Appends the descriptions offered by the entry grid: active entries
+    // by ascending "Sort", equal keys in catalogue order. The opening
+    // balance (system text "Anfangsbestand") only when bit 0 of flags is set.
+    void GetSelectionList(std::vector<std::string>& list, int flags) const;
+
+    // Field access by entry index and field name; a missing entry or field
+    // answers "" / 0 / false and cannot be set.
+    std::string GetFeldText(int i, const std::string& feld) const;
+    bool SetFeldText(int i, const std::string& feld, const std::string& value);
+    int GetFeldInt(int i, const std::string& feld) const;
+    bool SetFeldInt(int i, const std::string& feld, int value);
+    bool GetFeldFlag(int i, const std::string& feld) const;
+    bool SetFeldFlag(int i, const std::string& feld, bool on);
+
+    std::string GetBezeichnung(int i) const { return GetFeldText(i, Bezeichnung); }
+    bool SetBezeichnung(int i, const std::string& v) { return SetFeldText(i, Bezeichnung, v); }
+    std::string GetInfo(int i) const { return GetFeldText(i, Info); }
+    bool SetInfo(int i, const std::string& v) { return SetFeldText(i, Info, v); }
+    int GetEinAus(int i) const { return GetFeldInt(i, EinAus); }
+    bool SetEinAus(int i, int v) { return SetFeldInt(i, EinAus, v); }
+    int GetUStID(int i) const { return GetFeldInt(i, UStID); }
+    bool SetUStID(int i, int v) { return SetFeldInt(i, UStID, v); }
+    int GetSort(int i) const { return GetFeldInt(i, Sort); }
+    bool SetSort(int i, int v) { return SetFeldInt(i, Sort, v); }
+    bool IsInaktiv(int i) const { return GetFeldFlag(i, Inaktiv); }
+    bool SetInaktiv(int i, bool on) { return SetFeldFlag(i, Inaktiv, on); }
+    bool IsStatistik(int i) const { return GetFeldFlag(i, Statistik); }
+    bool SetStatistik(int i, bool on) { return SetFeldFlag(i, Statistik, on); }
+    bool IsSystem(int i) const { return GetFeldFlag(i, System); }
+    bool SetSystem(int i, bool on) { return SetFeldFlag(i, System, on); }
+
+    // "Belege/Beleg" for entry 0, "Belege/Beleg[i]" after it.
+    static std::string EntryPath(int i);
+
+private:
+    void AddDefaultEntry(const char* bezeichnung, int einAus, int ustId, const char* flag);
+
+    bool m_loadOk = true;
+};

@@ -1,0 +1,517 @@
+#include "core/CXmlDokument.h"
+
+#include "core/Konvertierung.h"
+
+#include <fstream>
+#include <istream>
+#include <iterator>
+#include <ostream>
+#include <sstream>
+
+const char* const CXmlDokument::Header = "<?xml version=\"1.0\" encoding=\"iso-8859-1\" ?>";
+
+namespace {
+
+// Line ends are kept as they are (no "\r\n" folding) so that a text with a
+// carriage return comes back byte for byte; a whitespace-only text is kept
+// when it is an element's only content, for the same reason.
+constexpr unsigned ParseFlags =
+    (pugi::parse_default & ~pugi::parse_eol) | pugi::parse_ws_pcdata_single;
+constexpr unsigned SaveFlags = pugi::format_indent | pugi::format_no_declaration;
+
+bool IsText(pugi::xml_node node)
+{
+    return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
+}
+
+bool IsElementNamed(pugi::xml_node node, const std::string& utf8Name)
+{
+    return node.type() == pugi::node_element && utf8Name == node.name();
+}
+
+std::string Trim(const std::string& text)
+{
+    static const char* const blanks = " \t\r\n";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return std::string();
+    const auto last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
+// Unicode code points of the Windows-1252 characters 0x80-0x9F (0 where the
+// code page leaves a byte undefined).
+constexpr char32_t Cp1252Extras[32] = {
+    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
+    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
+
+char FromCodePoint(char32_t cp)
+{
+    if (cp < 0x100)
+        return static_cast<char>(cp);
+    for (int i = 0; i < 32; ++i)
+        if (Cp1252Extras[i] == cp)
+            return static_cast<char>(0x80 + i);
+    return '?';
+}
+
+// A character reference beyond Latin-1 (say "&#8364;") is stored as its
+// Windows-1252 byte right after parsing, so that what a getter answers is
+// also what the next save writes.
+void NormaliseTexts(pugi::xml_node node)
+{
+    for (pugi::xml_node child : node.children()) {
+        if (IsText(child)) {
+            const std::string value = child.value();
+            const std::string normal = CXmlDokument::ToUtf8(CXmlDokument::FromUtf8(value));
+            if (normal != value)
+                child.set_value(normal.c_str());
+        } else {
+            NormaliseTexts(child);
+        }
+    }
+}
+
+pugi::xml_node Resolve(pugi::xml_node from, const CXmlPfad& path)
+{
+    if (!from || path.IsEmpty())
+        return pugi::xml_node();
+    pugi::xml_node current = from;
+    for (const auto& segment : path.Segments()) {
+        const std::string name = CXmlDokument::ToUtf8(segment.name);
+        pugi::xml_node found;
+        int count = 0;
+        for (pugi::xml_node child : current.children()) {
+            if (!IsElementNamed(child, name))
+                continue;
+            if (count == segment.index) {
+                found = child;
+                break;
+            }
+            ++count;
+        }
+        if (!found)
+            return pugi::xml_node();
+        current = found;
+    }
+    return current;
+}
+
+} // namespace
+
+CXmlDokument::CXmlDokument() : m_doc(std::make_unique<pugi::xml_document>()) {}
+
+CXmlDokument::CXmlDokument(const std::string& text) : CXmlDokument()
+{
+    Parse(text);
+}
+
+CXmlDokument::~CXmlDokument() = default;
+
+void CXmlDokument::Clear()
+{
+    m_doc->reset();
+}
+
+bool CXmlDokument::Parse(const std::string& bytes)
+{
+    try {
+        m_doc->reset();
+        const pugi::xml_parse_result result =
+            m_doc->load_buffer(bytes.data(), bytes.size(), ParseFlags, pugi::encoding_latin1);
+        if (!result) {
+            m_doc->reset();
+            return false;
+        }
+        NormaliseTexts(*m_doc);
+        return true;
+    } catch (const std::exception&) {
+        m_doc->reset();
+        return false;
+    }
+}
+
+bool CXmlDokument::LoadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        Clear();
+        return false;
+    }
+    return LoadStream(in);
+}
+
+bool CXmlDokument::LoadStream(std::istream& in)
+{
+    std::string bytes;
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        Clear();
+        return false;
+    }
+    if (in.bad()) {
+        Clear();
+        return false;
+    }
+    return Parse(bytes);
+}
+
+bool CXmlDokument::LoadStream(const std::string& bytes)
+{
+    return Parse(bytes);
+}
+
+bool CXmlDokument::SaveStream(std::ostream& out) const
+{
+    out << Header << '\n';
+    m_doc->save(out, "\t", SaveFlags, pugi::encoding_latin1);
+    return static_cast<bool>(out);
+}
+
+bool CXmlDokument::SaveFile(const std::string& path) const
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        return false;
+    if (!SaveStream(out))
+        return false;
+    out.close();
+    return static_cast<bool>(out);
+}
+
+CXmlElement CXmlDokument::Find(const std::string& path) const
+{
+    return Resolve(*m_doc, CXmlPfad(path));
+}
+
+CXmlElement CXmlDokument::Find(const std::string& path, CXmlElement start) const
+{
+    return Resolve(start, CXmlPfad(path));
+}
+
+CXmlElement CXmlDokument::Find(const CXmlPfad& path, CXmlElement start) const
+{
+    return Resolve(start, path);
+}
+
+CXmlElement CXmlDokument::GetRoot() const
+{
+    pugi::xml_node root;
+    int count = 0;
+    for (pugi::xml_node child : m_doc->children()) {
+        if (child.type() == pugi::node_element) {
+            root = child;
+            ++count;
+        }
+    }
+    return count == 1 ? root : pugi::xml_node();
+}
+
+int CXmlDokument::CountChildren(CXmlElement parent, const std::string& name)
+{
+    const std::string utf8 = ToUtf8(name);
+    int count = 0;
+    for (pugi::xml_node child : parent.children())
+        if (IsElementNamed(child, utf8))
+            ++count;
+    return count;
+}
+
+CXmlElement CXmlDokument::AddChild(CXmlElement parent, const std::string& name)
+{
+    if (!parent || parent.type() != pugi::node_element || name.empty())
+        return pugi::xml_node();
+    // Blanks that were the parent's only content would turn into mixed
+    // content next to the new element; they carry no value, so drop them.
+    for (pugi::xml_node child = parent.first_child(); child;) {
+        pugi::xml_node next = child.next_sibling();
+        if (child.type() == pugi::node_pcdata && Trim(child.value()).empty())
+            parent.remove_child(child);
+        child = next;
+    }
+    return parent.append_child(ToUtf8(name).c_str());
+}
+
+CXmlElement CXmlDokument::AddChild(CXmlElement parent, const std::string& name,
+                                   const std::string& text)
+{
+    CXmlElement element = AddChild(parent, name);
+    if (element)
+        SetText(element, text);
+    return element;
+}
+
+bool CXmlDokument::RemoveAt(const std::string& path)
+{
+    CXmlElement element = Find(path);
+    if (!element)
+        return false;
+    return element.parent().remove_child(element);
+}
+
+std::string CXmlDokument::GetText(CXmlElement element)
+{
+    std::string utf8;
+    for (pugi::xml_node child : element.children())
+        if (IsText(child))
+            utf8 += child.value();
+    return FromUtf8(utf8);
+}
+
+bool CXmlDokument::SetText(CXmlElement element, const std::string& text)
+{
+    if (!element || element.type() != pugi::node_element)
+        return false;
+    if (GetText(element) == text)
+        return false;
+    for (pugi::xml_node child = element.first_child(); child;) {
+        pugi::xml_node next = child.next_sibling();
+        if (IsText(child))
+            element.remove_child(child);
+        child = next;
+    }
+    // An empty text is no text node at all, so that the element is written
+    // the same way after a reload as before it.
+    if (!text.empty())
+        element.prepend_child(pugi::node_pcdata).set_value(ToUtf8(text).c_str());
+    return true;
+}
+
+std::string CXmlDokument::GetName(CXmlElement element)
+{
+    return FromUtf8(element.name());
+}
+
+std::string CXmlDokument::ReadValue(CXmlElement element, const std::string& def) const
+{
+    return Trim(element ? GetText(element) : def);
+}
+
+// --- typed getters ----------------------------------------------------------
+
+std::string CXmlDokument::GetString(const std::string& path, const std::string& def) const
+{
+    return ReadValue(Find(path), def);
+}
+
+int CXmlDokument::GetInt(const std::string& path, int def) const
+{
+    return TextToInt(ReadValue(Find(path), IntToText(def)));
+}
+
+double CXmlDokument::GetDouble(const std::string& path, double def) const
+{
+    return TextToDouble(ReadValue(Find(path), DoubleToText(def)));
+}
+
+CDatum CXmlDokument::GetDatum(const std::string& path, CDatum def) const
+{
+    return CDatum::FromXml(ReadValue(Find(path), def.ToXml()));
+}
+
+CBetrag CXmlDokument::GetBetrag(const std::string& path, CBetrag def) const
+{
+    return ParseBetrag(ReadValue(Find(path), FormatBetrag(def, 4, 0)));
+}
+
+bool CXmlDokument::GetBool(const std::string& path, bool def) const
+{
+    return TextToBool(ReadValue(Find(path), BoolToText(def)));
+}
+
+std::string CXmlDokument::GetString(CXmlElement start, const std::string& path,
+                                    const std::string& def) const
+{
+    return ReadValue(Find(path, start), def);
+}
+
+int CXmlDokument::GetInt(CXmlElement start, const std::string& path, int def) const
+{
+    return TextToInt(ReadValue(Find(path, start), IntToText(def)));
+}
+
+double CXmlDokument::GetDouble(CXmlElement start, const std::string& path, double def) const
+{
+    return TextToDouble(ReadValue(Find(path, start), DoubleToText(def)));
+}
+
+CDatum CXmlDokument::GetDatum(CXmlElement start, const std::string& path, CDatum def) const
+{
+    return CDatum::FromXml(ReadValue(Find(path, start), def.ToXml()));
+}
+
+CBetrag CXmlDokument::GetBetrag(CXmlElement start, const std::string& path, CBetrag def) const
+{
+    return ParseBetrag(ReadValue(Find(path, start), FormatBetrag(def, 4, 0)));
+}
+
+bool CXmlDokument::GetBool(CXmlElement start, const std::string& path, bool def) const
+{
+    return TextToBool(ReadValue(Find(path, start), BoolToText(def)));
+}
+
+// --- typed setters ----------------------------------------------------------
+
+bool CXmlDokument::SetString(const std::string& path, const std::string& value)
+{
+    return SetText(Find(path), value);
+}
+
+bool CXmlDokument::SetInt(const std::string& path, int value)
+{
+    return SetText(Find(path), IntToText(value));
+}
+
+bool CXmlDokument::SetDouble(const std::string& path, double value)
+{
+    return SetText(Find(path), DoubleToText(value));
+}
+
+bool CXmlDokument::SetDatum(const std::string& path, CDatum value)
+{
+    return SetText(Find(path), value.ToXml());
+}
+
+bool CXmlDokument::SetBetrag(const std::string& path, CBetrag value)
+{
+    return SetText(Find(path), FormatBetrag(value, 4, 0));
+}
+
+bool CXmlDokument::SetBool(const std::string& path, bool value)
+{
+    return SetText(Find(path), BoolToText(value));
+}
+
+bool CXmlDokument::SetString(CXmlElement start, const std::string& path, const std::string& value)
+{
+    return SetText(Find(path, start), value);
+}
+
+bool CXmlDokument::SetInt(CXmlElement start, const std::string& path, int value)
+{
+    return SetText(Find(path, start), IntToText(value));
+}
+
+bool CXmlDokument::SetDouble(CXmlElement start, const std::string& path, double value)
+{
+    return SetText(Find(path, start), DoubleToText(value));
+}
+
+bool CXmlDokument::SetDatum(CXmlElement start, const std::string& path, CDatum value)
+{
+    return SetText(Find(path, start), value.ToXml());
+}
+
+bool CXmlDokument::SetBetrag(CXmlElement start, const std::string& path, CBetrag value)
+{
+    return SetText(Find(path, start), FormatBetrag(value, 4, 0));
+}
+
+bool CXmlDokument::SetBool(CXmlElement start, const std::string& path, bool value)
+{
+    return SetText(Find(path, start), BoolToText(value));
+}
+
+// --- flags ------------------------------------------------------------------
+
+bool CXmlDokument::GetFlag(CXmlElement parent, const std::string& name)
+{
+    const std::string utf8 = ToUtf8(name);
+    for (pugi::xml_node child : parent.children())
+        if (IsElementNamed(child, utf8))
+            return true;
+    return false;
+}
+
+bool CXmlDokument::SetFlag(CXmlElement parent, const std::string& name, bool on)
+{
+    if (!parent || parent.type() != pugi::node_element || name.empty())
+        return false;
+    if (on) {
+        if (GetFlag(parent, name))
+            return false;
+        return static_cast<bool>(AddChild(parent, name));
+    }
+    const std::string utf8 = ToUtf8(name);
+    bool removed = false;
+    for (pugi::xml_node child = parent.first_child(); child;) {
+        pugi::xml_node next = child.next_sibling();
+        if (IsElementNamed(child, utf8))
+            removed = parent.remove_child(child) || removed;
+        child = next;
+    }
+    return removed;
+}
+
+bool CXmlDokument::GetFlag(const std::string& parentPath, const std::string& name) const
+{
+    return GetFlag(Find(parentPath), name);
+}
+
+bool CXmlDokument::SetFlag(const std::string& parentPath, const std::string& name, bool on)
+{
+    return SetFlag(Find(parentPath), name, on);
+}
+
+// --- text encoding ----------------------------------------------------------
+
+std::string CXmlDokument::ToUtf8(const std::string& bytes)
+{
+    std::string utf8;
+    utf8.reserve(bytes.size() + bytes.size() / 8);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x80) {
+            utf8 += c;
+        } else {
+            utf8 += static_cast<char>(0xC0 | (b >> 6));
+            utf8 += static_cast<char>(0x80 | (b & 0x3F));
+        }
+    }
+    return utf8;
+}
+
+std::string CXmlDokument::FromUtf8(const std::string& utf8)
+{
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    const std::size_t n = utf8.size();
+    for (std::size_t i = 0; i < n;) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        int length = 0;
+        char32_t cp = 0;
+        if (b < 0x80) {
+            length = 1;
+            cp = b;
+        } else if ((b & 0xE0) == 0xC0) {
+            length = 2;
+            cp = b & 0x1F;
+        } else if ((b & 0xF0) == 0xE0) {
+            length = 3;
+            cp = b & 0x0F;
+        } else if ((b & 0xF8) == 0xF0) {
+            length = 4;
+            cp = b & 0x07;
+        }
+        bool valid = length > 0 && i + length <= n;
+        for (int k = 1; valid && k < length; ++k) {
+            const auto cont = static_cast<unsigned char>(utf8[i + k]);
+            if ((cont & 0xC0) != 0x80)
+                valid = false;
+            else
+                cp = (cp << 6) | (cont & 0x3F);
+        }
+        if (!valid) {
+            // Not UTF-8 at all: keep the byte rather than lose it.
+            bytes += static_cast<char>(b);
+            ++i;
+            continue;
+        }
+        bytes += FromCodePoint(cp);
+        i += length;
+    }
+    return bytes;
+}
