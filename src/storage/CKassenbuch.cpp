@@ -1,0 +1,241 @@
+#include "storage/CKassenbuch.h"
+
+#include "core/CBelegtexte.h"
+#include "core/CBinStream.h"
+#include "core/CBuchungen.h"
+#include "core/CFehler.h"
+#include "core/CFirma.h"
+#include "core/UserMessages.h"
+#include "storage/CAtomicFile.h"
+#include "storage/CZipReader.h"
+#include "storage/CZipWriter.h"
+#include "storage/KbxFormat.h"
+
+#include <sstream>
+
+namespace {
+
+const char* const kDatenbankUngueltig = "Die Datenbank ist ung\xFCltig";
+const char* const kDateinameUngueltig = "Der Dateiname ist ung\xFCltig";
+const char* const kFehlerAnlegen = "Fehler beim Anlegen der Datei ";
+const char* const kFehlerSpeichern = "Fehler beim speichern einer Datei";
+const char* const kNichtAlleDaten = "Die Datei enth\xE4lt nicht alle ben\xF6tigten Daten";
+const char* const kFehlerBuchungen = "Fehler beim lesen der Buchungen";
+const char* const kFehlerFirma = "Fehler beim Lesen der Firma";
+const char* const kFehlerBelegtexteLesen = "Fehler beim lesen der Belegtexte";
+const char* const kFehlerBelegtexteParsen = "Fehler beim Lesen der Belegtexte";
+
+std::string Extract(CZipReader& zip, const char* member, std::uint64_t limit, const char* failure)
+{
+    std::string bytes;
+    if (zip.Extract(member, limit, bytes) != CZipReader::Result::Ok)
+        throw CFehler(failure);
+    return bytes;
+}
+
+} // namespace
+
+const char* const CKassenbuch::kDateiGesperrt =
+    "Die Datei wird bereits von einem anderen Kuvex-Programm verwendet.";
+
+CKassenbuch::CKassenbuch(UserMessages& messages) : m_messages(messages) {}
+
+CKassenbuch::~CKassenbuch() = default;
+
+bool CKassenbuch::IsValid() const
+{
+    return m_buchungen && m_firma && m_belegtexte;
+}
+
+bool CKassenbuch::LockFor(const std::string& path, CFileLock& fresh, bool& keepCurrent)
+{
+    keepCurrent = m_lock.IsHeld() && m_lock.LockedPath() == CFileLock::Normalise(path);
+    if (keepCurrent)
+        return true;
+    if (fresh.Acquire(path) == CFileLock::Result::Busy) {
+        m_messages.Error(kDateiGesperrt);
+        return false;
+    }
+    return true;
+}
+
+void CKassenbuch::TakeLock(CFileLock& fresh, bool keepCurrent)
+{
+    if (!keepCurrent)
+        m_lock = std::move(fresh);
+}
+
+void CKassenbuch::Discard()
+{
+    m_buchungen.reset();
+    m_firma.reset();
+    m_belegtexte.reset();
+}
+
+bool CKassenbuch::New(const std::string& path)
+{
+    CFileLock fresh;
+    bool keep = false;
+    if (!path.empty() && !LockFor(path, fresh, keep))
+        return false;
+    Discard();
+    m_fileName = path;
+    if (path.empty())
+        m_lock.Release();
+    else
+        TakeLock(fresh, keep);
+    m_lastError.clear();
+    m_buchungen = std::make_unique<CBuchungen>();
+    m_belegtexte = std::make_unique<CBelegtexte>();
+    m_firma = std::make_unique<CFirma>();
+    return true;
+}
+
+void CKassenbuch::Close()
+{
+    Discard();
+    m_fileName.clear();
+    m_lock.Release();
+}
+
+bool CKassenbuch::Open(const std::string& path)
+{
+    m_lastError.clear();
+    CZipReader zip;
+    int error = 0;
+    if (!zip.Open(path, error)) {
+        m_messages.ShowSystemError(error);
+        return false;
+    }
+    CFileLock fresh;
+    bool keep = false;
+    if (!LockFor(path, fresh, keep))
+        return false;
+
+    // From here on a failure leaves the document invalid.
+    m_fileName = path;
+    Discard();
+    TakeLock(fresh, keep);
+    const char* step = kNichtAlleDaten;
+    try {
+        Load(zip, step);
+        return true;
+    } catch (const CFehler& e) {
+        m_lastError = e.what();
+    } catch (const std::exception&) {
+        // Out of memory or the like: the step that broke says what failed.
+        m_lastError = step;
+    }
+    zip.Close();
+    m_lock.Release();
+    return false;
+}
+
+void CKassenbuch::Load(CZipReader& zip, const char*& step)
+{
+    std::uint64_t entries = 0;
+    if (!zip.GetEntryCount(entries) || entries < static_cast<std::uint64_t>(kbx_format::kMinEntries))
+        throw CFehler(kNichtAlleDaten);
+
+    step = kFehlerBuchungen;
+    {
+        CBinStream stream(Extract(zip, kbx_format::kBuchungen, kbx_format::kMaxBuchungenBytes, kFehlerBuchungen));
+        auto buchungen = std::make_unique<CBuchungen>();
+        if (!buchungen->Read(stream))
+            throw CFehler(kFehlerBuchungen);
+        m_buchungen = std::move(buchungen);
+    }
+    step = kFehlerFirma;
+    {
+        std::istringstream in(Extract(zip, kbx_format::kFirma, kbx_format::kMaxXmlBytes, kFehlerFirma));
+        auto firma = std::make_unique<CFirma>(in);
+        if (!firma->LoadOk())
+            throw CFehler(kFehlerFirma);
+        m_firma = std::move(firma);
+    }
+    step = kFehlerBelegtexteParsen;
+    {
+        std::istringstream in(Extract(zip, kbx_format::kBelegtexte, kbx_format::kMaxXmlBytes, kFehlerBelegtexteLesen));
+        auto belegtexte = std::make_unique<CBelegtexte>(in);
+        if (!belegtexte->LoadOk())
+            throw CFehler(kFehlerBelegtexteParsen);
+        m_belegtexte = std::move(belegtexte);
+    }
+    zip.Close();
+}
+
+bool CKassenbuch::SaveAs(const std::string& path)
+{
+    CFileLock fresh;
+    bool keep = false;
+    if (!path.empty() && !LockFor(path, fresh, keep))
+        return false;
+    m_fileName = path;
+    if (path.empty())
+        m_lock.Release();
+    else
+        TakeLock(fresh, keep);
+    return Save();
+}
+
+bool CKassenbuch::Save()
+{
+    if (!IsValid()) {
+        m_messages.Error(kDatenbankUngueltig);
+        return false;
+    }
+    if (m_fileName.empty()) {
+        m_messages.Error(kDateinameUngueltig);
+        return false;
+    }
+    // A document that could not be locked when it was named (e.g. its
+    // folder did not exist yet) tries again, so it never overwrites a file
+    // another program has opened in the meantime.
+    if (!m_lock.IsHeld()) {
+        CFileLock fresh;
+        bool keep = false;
+        if (!LockFor(m_fileName, fresh, keep))
+            return false;
+        TakeLock(fresh, keep);
+    }
+
+    CAtomicFile file(m_fileName);
+    CZipWriter zip;
+    if (!file.Create() || !zip.Create(file.TempPath().string())) {
+        m_messages.Error(kFehlerAnlegen + m_fileName);
+        return false;
+    }
+    try {
+        auto store = [&](const char* member, const std::string& bytes) {
+            if (m_storeHook)
+                m_storeHook(member);
+            if (!zip.AddMember(member, bytes, CZipWriter::Now()))
+                throw CFehler(kFehlerSpeichern);
+        };
+        {
+            CBinStream stream;
+            if (!m_buchungen->Write(stream))
+                throw CFehler(kFehlerSpeichern);
+            store(kbx_format::kBuchungen, stream.Bytes());
+        }
+        {
+            std::ostringstream out;
+            if (!m_belegtexte->SaveStream(out))
+                throw CFehler(kFehlerSpeichern);
+            store(kbx_format::kBelegtexte, out.str());
+        }
+        {
+            std::ostringstream out;
+            if (!m_firma->SaveStream(out))
+                throw CFehler(kFehlerSpeichern);
+            store(kbx_format::kFirma, out.str());
+        }
+        if (!zip.Close() || !file.Commit())
+            throw CFehler(kFehlerSpeichern);
+    } catch (const std::exception&) {
+        // The temporary file goes with `file`; the cash book is untouched.
+        m_messages.Error(kFehlerSpeichern);
+        return false;
+    }
+    return true;
+}

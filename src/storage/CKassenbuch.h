@@ -1,0 +1,96 @@
+#pragma once
+// One cash book: the journal, the receipt-text catalogue and the company
+// record, and the ".kbx" file they live in (a ZIP archive, see KbxFormat.h).
+// The document is written and read only as a whole.
+//
+// States: no document (no file name, no objects), open (all three objects
+// present) and invalid (after a failed Open: file name set, objects
+// missing; every Save then refuses). New, Open and Close leave any state.
+//
+// Saving never writes into the cash book itself: the archive goes to a
+// temporary file beside it that replaces the old file in one rename, so a
+// crash or a full disk leaves the previous version intact. While a cash
+// book is open here, a lock beside it keeps other Kuvex programs from
+// opening it too.
+#include "storage/CFileLock.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+class CBelegtexte;
+class CBuchungen;
+class CFirma;
+class UserMessages;
+
+class CKassenbuch {
+public:
+    // Shown when another program (or another document here) has the file.
+    static const char* const kDateiGesperrt;
+
+    explicit CKassenbuch(UserMessages& messages);
+    ~CKassenbuch();
+    CKassenbuch(const CKassenbuch&) = delete;
+    CKassenbuch& operator=(const CKassenbuch&) = delete;
+
+    // An empty journal, the default catalogue and a blank company record
+    // under `path`; nothing is written until Save. False (with a message,
+    // document unchanged) only when another program has `path` open.
+    bool New(const std::string& path);
+    // Loads the archive at `path`. False when it cannot be opened (system
+    // error shown, document unchanged), when another program has it open
+    // (message shown, document unchanged), or when its content is missing
+    // or damaged (nothing shown, document invalid, reason in LastError()).
+    bool Open(const std::string& path);
+    // Writes the whole document to its file name. Every failure is shown.
+    bool Save();
+    // Takes `path` as the file name, then Save. False without changing the
+    // file name when another program has `path` open.
+    bool SaveAs(const std::string& path);
+    // Discards the document and lets go of the file.
+    void Close();
+
+    CBuchungen* GetBuchungen() const { return m_buchungen.get(); }
+    CFirma* GetFirma() const { return m_firma.get(); }
+    CBelegtexte* GetBelegtexte() const { return m_belegtexte.get(); }
+    const std::string& GetFileName() const { return m_fileName; }
+
+    // All three objects are present.
+    bool IsValid() const;
+    // Valid and named: there is a cash book to work on and to save.
+    bool IsOpen() const { return IsValid() && !m_fileName.empty(); }
+
+    // Why the last Open failed when it showed nothing itself (e.g. "Fehler
+    // beim lesen der Buchungen"); empty after a success or a shown failure.
+    // Lets a front end without boxes print what the program would show.
+    const std::string& LastError() const { return m_lastError; }
+
+    // Called with each member's name right before it is stored; an
+    // exception from it counts as a failed write. Lets tests break a save
+    // half-way; empty in the program.
+    using StoreHook = std::function<void(const std::string& member)>;
+    void SetStoreHook(StoreHook hook) { m_storeHook = std::move(hook); }
+
+private:
+    // Gets this document the lock of `path`: on true, `fresh` holds a new
+    // lock, or stays empty when the current one already covers `path`
+    // (keepCurrent) or no lock file can be made there (the document then
+    // goes on unlocked). False, with the message shown, when someone else
+    // holds it.
+    bool LockFor(const std::string& path, CFileLock& fresh, bool& keepCurrent);
+    // Makes the result of LockFor this document's lock.
+    void TakeLock(CFileLock& fresh, bool keepCurrent);
+    void Discard();
+    // Steps of Open after the archive is open; raise CFehler. `step` holds
+    // the failure text of the step under way.
+    void Load(class CZipReader& zip, const char*& step);
+
+    UserMessages& m_messages;
+    std::unique_ptr<CBuchungen> m_buchungen;
+    std::unique_ptr<CFirma> m_firma;
+    std::unique_ptr<CBelegtexte> m_belegtexte;
+    std::string m_fileName;
+    CFileLock m_lock;
+    std::string m_lastError;
+    StoreHook m_storeHook;
+};
