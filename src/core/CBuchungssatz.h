@@ -14,4 +14,6 @@ struct CBuchungssatz {
     std::string Notiz;
     bool Aufteilung = false;
     std::vector<CBuchungszeile> Zeilen;
+
+    bool operator==(const CBuchungssatz&) const = default;
 };

@@ -12,4 +12,6 @@ struct CBuchungszeile {
     CBetrag Einnahme;
     CBetrag Ausgabe;    // cash out, kept as a positive amount
     std::int16_t UStID = 0; // 16 bits, as the booking file stores it
+
+    bool operator==(const CBuchungszeile&) const = default;
 };

@@ -1,0 +1,7 @@
+#pragma once
+// One function per benchmark section; BenchMain calls them in order. A new
+// section is a .cpp file in this folder plus one line here and one in main.
+
+// The booking journal: 200,000 bookings written and read as "Buchungen.dat",
+// and a month's sum over the journal against a plain loop over flat arrays.
+void BenchBuchungen();
