@@ -19,12 +19,13 @@ namespace {
 const char* const kSatzIndexUngueltig = "GetItem: Index ung\xFC" "ltig";
 const char* const kZeilenIndexUngueltig = "GetItem: Buchungssatz-Index ung\xFC" "ltig";
 
-void SchreibeZeile(CBuchungen& journal, int satz, const CErfassungsZeile& zeile)
+void SchreibeZeile(CBuchungen& journal, int satz, const CErfassungsZeile& zeile,
+                   const std::string& notiz)
 {
     const int j = zeile.Zeile < 0 ? journal.AddLine(satz) : zeile.Zeile;
     CBuchungszeile& ziel = journal.GetItem(satz, j);
     ziel.Bezeichnung = zeile.Bezeichnung;
-    ziel.Notiz = zeile.Notiz;
+    ziel.Notiz = notiz;
     ziel.Einnahme = zeile.Einnahme;
     ziel.Ausgabe = zeile.Ausgabe;
     ziel.UStID = static_cast<std::int16_t>(zeile.UStID);
@@ -115,7 +116,7 @@ int CBuchungsErfassung::Commit(CBuchungen& journal, const CErfassteBuchung& buch
     s.Aufteilung = buchung.Aufteilung;
 
     if (!buchung.Aufteilung) {
-        SchreibeZeile(journal, satz, buchung.Zeilen.front());
+        SchreibeZeile(journal, satz, buchung.Zeilen.front(), buchung.Notiz);
         return satz;
     }
 
@@ -125,7 +126,7 @@ int CBuchungsErfassung::Commit(CBuchungen& journal, const CErfassteBuchung& buch
     std::vector<int> entfernen;
     for (const CErfassungsZeile& z : buchung.Zeilen) {
         if (!z.Geloescht)
-            SchreibeZeile(journal, satz, z);
+            SchreibeZeile(journal, satz, z, z.Notiz);
         else if (z.Zeile >= 0)
             entfernen.push_back(z.Zeile);
     }

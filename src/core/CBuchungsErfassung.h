@@ -29,6 +29,8 @@ struct CErfassungsZeile {
 
 // The booking being entered: an ordinary booking has exactly one row, a
 // split booking one row per split line (deleted rows included, flagged).
+// An ordinary booking has a single "Notiz" cell, which is the booking's and
+// its line's at once: its line gets Notiz, the row's own Notiz is not used.
 struct CErfassteBuchung {
     int Satz = -1;              // journal record; -1 = a booking not yet added
     int Tag = 0;                // day of the selected month (grid cell (1, 0))

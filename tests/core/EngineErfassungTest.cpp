@@ -139,7 +139,7 @@ TEST(EngineErfassung, NewOrdinaryBookingIsAppendedAtLocalMidnight)
     CErfassteBuchung b = Gewoehnlich(31, Ausgabe("Porto", 12345));
     b.Notiz = "Briefmarken";
     b.RgNr = "R-7";
-    b.Zeilen[0].Notiz = "Zeilennotiz";
+    b.Zeilen[0].Notiz = "nicht benutzt"; // the grid has one "Notiz" cell in row 1
     const int i = CBuchungsErfassung::Commit(j, b, 2004, 10); // day of the clock change
     EXPECT_EQ(i, 1);
     const CBuchungssatz& s = j.GetItem(i);
@@ -149,7 +149,7 @@ TEST(EngineErfassung, NewOrdinaryBookingIsAppendedAtLocalMidnight)
     EXPECT_FALSE(s.Aufteilung);
     ASSERT_EQ(s.Zeilen.size(), 1u);
     EXPECT_EQ(s.Zeilen[0].Bezeichnung, "Porto");
-    EXPECT_EQ(s.Zeilen[0].Notiz, "Zeilennotiz");
+    EXPECT_EQ(s.Zeilen[0].Notiz, "Briefmarken");
     EXPECT_EQ(s.Zeilen[0].Einnahme.Raw(), 0);
     EXPECT_EQ(s.Zeilen[0].Ausgabe.Raw(), 12345);
     EXPECT_EQ(s.Zeilen[0].UStID, 100);
