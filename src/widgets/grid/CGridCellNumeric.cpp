@@ -1,0 +1,36 @@
+#include "widgets/grid/CGridCellNumeric.h"
+
+#include <string>
+
+int CGridCellNumeric::ParseNumber(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > static_cast<long long>(INT_MAX) + 1)
+            value = static_cast<long long>(INT_MAX) + 1;  // stays clamped, never overflows
+    }
+    if (negative)
+        value = -value;
+    if (value > INT_MAX)
+        return INT_MAX;
+    if (value < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+int CGridCellNumeric::GetNumber() const
+{
+    return ParseNumber(GetText());
+}
+
+void CGridCellNumeric::SetNumber(int number)
+{
+    SetText(number == 0 && !m_showZero ? std::string() : std::to_string(number));
+}
