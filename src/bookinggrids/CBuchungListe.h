@@ -4,6 +4,7 @@
 // booking's journal index. Selecting a row is reported to the main window,
 // which opens the booking in the entry grid.
 #include "bookinggrids/CBuchungGrid.h"
+#include "core/CBuchungsAbfrage.h"
 #include "core/CDatum.h"
 
 class CBuchungListe : public CBuchungGrid {
@@ -18,7 +19,16 @@ public:
     int GetBookingOfRow(int row) const;     // journal index stored in that row, or -1
     void SelectBooking(int recordIndex);    // focus, select and show its row, if listed
 
+    CDatum GetShownDate() const { return m_datum; }
+    bool IsMonthly() const { return m_monatlich; }
+
 signals:
     // The focus row changed (the grid control's selection-changed notification).
     void bookingSelectionChanged(int row);
+
+private:
+    CDatum m_datum;
+    bool m_monatlich = false;
+    // Kept between rebuilds so a month switch reuses its buffers.
+    CBuchungsAbfrage m_abfrage;
 };

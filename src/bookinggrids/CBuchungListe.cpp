@@ -1,0 +1,83 @@
+#include "bookinggrids/CBuchungListe.h"
+
+#include "common/CDatenZugriff.h"
+#include "core/CBuchungen.h"
+#include "core/CPeriode.h"
+
+CBuchungListe::CBuchungListe(QWidget* parent)
+    : CBuchungGrid(parent)
+{
+    SetEditable(false);
+    SetListMode(true);
+    SetSingleRowSelection(true);
+    connect(this, &CGridCtrl::selChanged, this, [this](int row, int) {
+        emit bookingSelectionChanged(row);
+    });
+}
+
+void CBuchungListe::Show(CDatum date, bool monthly)
+{
+    m_datum = date;
+    m_monatlich = monthly;
+    Rebuild();
+}
+
+void CBuchungListe::Rebuild()
+{
+    const CBuchungen* journal = m_zugriff ? m_zugriff->GetBuchungen() : nullptr;
+    if (!journal) {
+        ClearList();
+        return;
+    }
+    const std::vector<int>& indizes = m_abfrage.Abfragen(*journal, CPeriode::Aus(m_datum, m_monatlich));
+    const std::string waehrung = GetWaehrung();
+    const CSteuersaetze* steuer = m_zugriff->GetSteuersaetze();
+
+    BeginUpdate();
+    SetRowCount(static_cast<int>(indizes.size()) + 1);
+    CBuchungsAbfrage::Zeilentexte texte;
+    int row = 1;
+    for (int i : indizes) {
+        CBuchungsAbfrage::Zeile(*journal, i, waehrung, steuer, texte);
+        for (int col = 0; col < Spaltenzahl; ++col)
+            SetItemText(row, col, texte[static_cast<std::size_t>(col)]);
+        AlignRow(row);
+        SetItemData(row, Tag, i);
+        ++row;
+    }
+    EndUpdate();
+    Redraw();
+}
+
+void CBuchungListe::ClearList()
+{
+    SetRowCount(1);
+    Redraw();
+}
+
+int CBuchungListe::GetSelectedBooking() const
+{
+    const CCellID focus = GetFocusCell();
+    if (!focus.IsValid() || focus.row < GetFixedRowCount())
+        return -1;
+    return GetBookingOfRow(focus.row);
+}
+
+int CBuchungListe::GetBookingOfRow(int row) const
+{
+    if (row < GetFixedRowCount() || row >= GetRowCount())
+        return -1;
+    return GetItemData(row, Tag);
+}
+
+void CBuchungListe::SelectBooking(int recordIndex)
+{
+    for (int row = GetFixedRowCount(); row < GetRowCount(); ++row) {
+        if (GetItemData(row, Tag) != recordIndex)
+            continue;
+        SetFocusCell(row, Tag);
+        SetSelectedRange(row, 0, row, Spaltenzahl - 1);
+        EnsureVisible(row, Tag);
+        return;
+    }
+}
