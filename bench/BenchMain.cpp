@@ -11,5 +11,6 @@ int main()
     setenv("TZ", "Europe/Berlin", 1);
     tzset();
     BenchBuchungen();
+    BenchKassenbuch();
     return 0;
 }

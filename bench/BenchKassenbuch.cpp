@@ -1,0 +1,195 @@
+// The cash-book file section: Save and Open of a cash book of 200,000
+// bookings, each set against zlib alone doing the part of the work it
+// cannot avoid (raw deflate at the default level of the very bytes Save
+// stores, and inflating them back), measured in the same run.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <zlib.h>
+
+#include "BenchSections.h"
+#include "BenchUtil.h"
+#include "core/CBelegtexte.h"
+#include "core/CBinStream.h"
+#include "core/CBuchungen.h"
+#include "core/CFirma.h"
+#include "core/UserMessages.h"
+#include "storage/CKassenbuch.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kBookings = 200000;
+constexpr int kReps = 5;
+
+// Prints every message box, so a failing run does not pass silently.
+class PrintingMessages : public UserMessages {
+public:
+    Answer Show(const std::string& text, Icon, Buttons, const std::string&) override
+    {
+        std::fprintf(stderr, "kassenbuch: %s\n", text.c_str());
+        return Answer::Ok;
+    }
+    void ShowSystemError(int code) override { std::fprintf(stderr, "kassenbuch: system error %d\n", code); }
+};
+
+// A deterministic journal of the usual shape: one line mostly, split
+// bookings now and then, invoice numbers and notes on some.
+void FillJournal(CBuchungen& j, int count)
+{
+    static const char* const kTexte[] = {"Umsatz 19%", "Umsatz 7%", "Wareneinkauf", "B\xFCromaterial",
+                                         "Porto", "Bewirtung", "Privatentnahme", "Bankeinzahlung"};
+    std::vector<CDatum> days;
+    for (CDatum d = CDatum::FromYMD(2003, 1, 1); d < CDatum::FromYMD(2006, 1, 1); d = d.NextDay())
+        days.push_back(d);
+    std::mt19937 rng(20040328);
+    for (int k = 0; k < count; ++k) {
+        const int i = j.AddItem();
+        CBuchungssatz& s = j.GetItem(i);
+        s.Datum = days[rng() % days.size()];
+        if (rng() % 3 == 0)
+            s.RgNr = "RG-" + std::to_string(rng() % 100000);
+        if (rng() % 4 == 0)
+            s.Notiz = "Notiz " + std::to_string(k);
+        s.Aufteilung = rng() % 10 == 0;
+        const int lines = s.Aufteilung ? 2 + static_cast<int>(rng() % 3) : 1;
+        for (int z = 0; z < lines; ++z) {
+            CBuchungszeile& line = j.GetItem(i, j.AddLine(i));
+            const unsigned t = rng() % 8;
+            line.Bezeichnung = kTexte[t];
+            const std::int64_t amount = static_cast<std::int64_t>(rng() % 5000000) * 100;
+            if (t < 2 || t == 7)
+                line.Einnahme = CBetrag(amount);
+            else
+                line.Ausgabe = CBetrag(amount);
+            line.UStID = static_cast<std::int16_t>(t < 2 ? 100 : 200);
+        }
+    }
+}
+
+// Raw deflate (as in a ZIP member) of one buffer at the default level.
+std::string Deflate(const std::string& in)
+{
+    z_stream z{};
+    deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
+    std::string out(deflateBound(&z, static_cast<uLong>(in.size())), '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+    z.avail_in = static_cast<uInt>(in.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    deflate(&z, Z_FINISH);
+    out.resize(z.total_out);
+    deflateEnd(&z);
+    return out;
+}
+
+std::string Inflate(const std::string& in, std::size_t size)
+{
+    z_stream z{};
+    inflateInit2(&z, -MAX_WBITS);
+    std::string out(size, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
+    z.avail_in = static_cast<uInt>(in.size());
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    inflate(&z, Z_FINISH);
+    out.resize(z.total_out);
+    inflateEnd(&z);
+    return out;
+}
+
+template <class Doc>
+std::string XmlBytes(const Doc& doc)
+{
+    std::ostringstream out;
+    doc.SaveStream(out);
+    return out.str();
+}
+
+} // namespace
+
+void BenchKassenbuch()
+{
+    std::string folder = (fs::temp_directory_path() / "kuvex-bench-XXXXXX").string();
+    if (!mkdtemp(folder.data())) {
+        std::fprintf(stderr, "kassenbuch: no temporary folder\n");
+        return;
+    }
+    const std::string file = (fs::path(folder) / "Bench.kbx").string();
+
+    PrintingMessages messages;
+    CKassenbuch book(messages);
+    book.New(file);
+    FillJournal(*book.GetBuchungen(), kBookings);
+
+    const auto saveUs = bench::TimeRuns(kReps, [&] {
+        if (!book.Save())
+            std::fprintf(stderr, "kassenbuch: save failed\n");
+    });
+    book.Close(); // lets go of the lock, so the reader below may open it
+
+    // Only Open itself is timed: letting go of 200,000 records afterwards
+    // is the journal's business, not the file's.
+    std::vector<double> openUs;
+    for (int k = 0; k < kReps; ++k) {
+        CKassenbuch reader(messages);
+        openUs.push_back(bench::TimeRuns(1, [&] {
+            if (!reader.Open(file) || reader.GetBuchungen()->GetCount() != kBookings)
+                std::fprintf(stderr, "kassenbuch: open failed %s\n", reader.LastError().c_str());
+        })[0]);
+    }
+
+    // The bytes Save stores, deflated and inflated by zlib alone.
+    CKassenbuch reader(messages);
+    reader.Open(file);
+    CBinStream stream;
+    reader.GetBuchungen()->Write(stream);
+    const std::vector<std::string> members = {stream.Bytes(), XmlBytes(*reader.GetBelegtexte()),
+                                              XmlBytes(*reader.GetFirma())};
+    std::vector<std::string> packed(members.size());
+    const auto deflateUs = bench::TimeRuns(kReps, [&] {
+        for (std::size_t m = 0; m < members.size(); ++m)
+            packed[m] = Deflate(members[m]);
+    });
+    const auto inflateUs = bench::TimeRuns(kReps, [&] {
+        for (std::size_t m = 0; m < members.size(); ++m)
+            if (Inflate(packed[m], members[m].size()) != members[m])
+                std::fprintf(stderr, "kassenbuch: inflate mismatch\n");
+    });
+    // Building the journal from its bytes, which Open has to do as well.
+    std::vector<double> parseUs;
+    for (int k = 0; k < kReps; ++k) {
+        CBuchungen journal;
+        CBinStream in(members[0]);
+        parseUs.push_back(bench::TimeRuns(1, [&] { journal.Read(in); })[0]);
+    }
+    reader.Close();
+
+    // Best of the runs: the machine's other work only ever adds time.
+    const double save = bench::Best(saveUs) / 1000.0;
+    const double open = bench::Best(openUs) / 1000.0;
+    const double def = bench::Best(deflateUs) / 1000.0;
+    const double inf = bench::Best(inflateUs) / 1000.0;
+    const double parse = bench::Best(parseUs) / 1000.0;
+    bench::Report("kassenbuch_bookings", static_cast<long long>(kBookings), "bookings");
+    bench::Report("kassenbuch_kbx_bytes", static_cast<long long>(fs::file_size(file)), "bytes");
+    bench::Report("kassenbuch_save_ms", save, "ms");
+    bench::Report("kassenbuch_open_ms", open, "ms");
+    bench::Report("kassenbuch_deflate_ms", def, "ms");
+    bench::Report("kassenbuch_inflate_ms", inf, "ms");
+    bench::Report("kassenbuch_parse_ms", parse, "ms");
+    bench::Report("save_ratio", save / def, "x");
+    bench::Report("open_ratio", open / inf, "x");
+    // What Open costs beyond inflating and parsing: the archive handling.
+    bench::Report("open_overhead_ratio", open / (inf + parse), "x");
+
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+}
