@@ -1,0 +1,73 @@
+#include "cli/CCliHilfe.h"
+
+std::string CCliHilfe::Uebersicht()
+{
+    return "kuvex-cli - Kuvex, das Kassenbuch, auf der Kommandozeile\n"
+           "\n"
+           "Aufruf: kuvex-cli BEFEHL DATEI [OPTIONEN]\n"
+           "\n"
+           "Befehle:\n"
+           "  new       legt ein neues, leeres Kassenbuch an\n"
+           "  add       bucht eine Einnahme, eine Ausgabe oder eine Aufteilung\n"
+           "  delete    l\xF6scht eine Buchung\n"
+           "  list      listet die Buchungen eines Tages oder Monats\n"
+           "  totals    zeigt \xDC" "bertrag, Einnahmen, Ausgaben und Kassenbestand\n"
+           "  generate  erzeugt Testbuchungen\n"
+           "\n"
+           "Betr\xE4ge schreiben Sie wie im Programm, z. B. 1.234,56. Texte sind UTF-8.\n"
+           "Die Steuers\xE4tze liest kuvex-cli aus der Datei, die \"settings.xml\" im\n"
+           "Programmordner nennt. Vor dem \xD6" "ffnen eines Kassenbuchs legt es wie das\n"
+           "Programm die t\xE4gliche und w\xF6" "chentliche Sicherungskopie an.\n"
+           "\n"
+           "R\xFC" "ckgabewert: 0 bei Erfolg, 1 bei einem Fehler, 2 wenn \"settings.xml\"\n"
+           "oder die Steuersatzdatei fehlt.\n"
+           "\n"
+           "Hilfe zu einem Befehl: kuvex-cli BEFEHL --help\n";
+}
+
+std::string CCliHilfe::Befehl(const std::string& befehl)
+{
+    if (befehl == "new")
+        return "Aufruf: kuvex-cli new DATEI [--force]\n"
+               "\n"
+               "Legt ein neues Kassenbuch mit den Standard-Belegtexten an und speichert es.\n"
+               "Eine vorhandene DATEI wird nur mit --force \xFC" "berschrieben.\n";
+    if (befehl == "add")
+        return "Aufruf: kuvex-cli add DATEI --date JJJJ-MM-TT --text TEXT --amount BETRAG\n"
+               "                     [--note NOTIZ] [--invoice RG-NR] [--vat ID]\n"
+               "       kuvex-cli add DATEI --date JJJJ-MM-TT --split TEXT=BETRAG[=NOTIZ] ...\n"
+               "                     [--note NOTIZ] [--invoice RG-NR] [--vat ID]\n"
+               "\n"
+               "Bucht wie die Eingabezeile des Programms. TEXT muss ein Belegtext sein,\n"
+               "den das Programm zur Auswahl anbietet; seine Richtung entscheidet, ob\n"
+               "BETRAG eine Einnahme oder eine Ausgabe ist. --vat w\xE4hlt einen anderen\n"
+               "Steuersatz als den des Belegtexts (bei einer Aufteilung f\xFC" "r alle Zeilen).\n"
+               "Jedes --split ergibt eine Zeile einer Aufteilung, in der angegebenen\n"
+               "Reihenfolge; --note ist dann die Notiz der ganzen Buchung.\n"
+               "Die Datei wird danach gespeichert.\n";
+    if (befehl == "delete")
+        return "Aufruf: kuvex-cli delete DATEI --index I\n"
+               "\n"
+               "L\xF6scht die Buchung mit der Nummer I (ab 0, in der Reihenfolge der\n"
+               "Erfassung) und speichert die Datei. Die Nummern der sp\xE4teren Buchungen\n"
+               "werden dabei um eins kleiner.\n";
+    if (befehl == "list")
+        return "Aufruf: kuvex-cli list DATEI (--day JJJJ-MM-TT | --month JJJJ-MM)\n"
+               "\n"
+               "Gibt die Buchungen des Tages oder Monats aus wie die Buchungsliste des\n"
+               "Programms: zuerst die Kopfzeile, dann eine Zeile je Buchung, die Spalten\n"
+               "durch Tabulatoren getrennt.\n";
+    if (befehl == "totals")
+        return "Aufruf: kuvex-cli totals DATEI (--day JJJJ-MM-TT | --month JJJJ-MM)\n"
+               "\n"
+               "Gibt \xDC" "bertrag, Einnahmen, Ausgaben und Kassenbestand des Tages oder\n"
+               "Monats aus, je eine Zeile mit Tabulator vor dem Betrag.\n";
+    if (befehl == "generate")
+        return "Aufruf: kuvex-cli generate DATEI --count N [--seed S]\n"
+               "\n"
+               "Erzeugt N Testbuchungen (N von 1 bis 10.000.000) vom 1. Januar 2003 bis\n"
+               "Ende 2005 aus den Belegtexten des Kassenbuchs und speichert die Datei.\n"
+               "Mit demselben S entstehen auf jedem System dieselben Buchungen; ohne\n"
+               "--seed wird die aktuelle Zeit genommen.\n";
+    return std::string();
+}

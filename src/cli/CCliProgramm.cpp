@@ -1,0 +1,250 @@
+#include "cli/CCliProgramm.h"
+
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <limits>
+
+#include "cli/CCliArgumente.h"
+#include "cli/CCliBuchung.h"
+#include "cli/CCliFehler.h"
+#include "cli/CCliHilfe.h"
+#include "cli/CCliWerte.h"
+#include "cli/CTextKonverter.h"
+#include "core/CBelegtexte.h"
+#include "core/CBuchungen.h"
+#include "core/CBuchungsAbfrage.h"
+#include "core/CBuchungsErfassung.h"
+#include "core/CBuchungsGenerator.h"
+#include "core/CFehler.h"
+#include "core/CFirma.h"
+#include "core/CKassenSummen.h"
+#include "core/CSteuersaetze.h"
+#include "storage/CBackups.h"
+#include "storage/CKassenbuch.h"
+#include "storage/CSettings.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The most bookings one generate run makes: far beyond the 200,000 of the
+// program's own generator, still far from exhausting memory.
+constexpr std::int64_t kHoechstzahl = 10000000;
+
+void Zeile(const std::string& cp1252)
+{
+    std::fputs(CTextKonverter::ZuUtf8(cp1252).c_str(), stdout);
+    std::fputc('\n', stdout);
+}
+
+// A list field on one line whatever the journal holds.
+std::string Feld(std::string text)
+{
+    for (char& c : text)
+        if (static_cast<unsigned char>(c) < 0x20)
+            c = ' ';
+    return text;
+}
+
+CPeriode Periode(const CCliArgumente& a)
+{
+    const std::string* tag = a.Wert("--day");
+    const std::string* monat = a.Wert("--month");
+    if ((tag != nullptr) == (monat != nullptr))
+        throw CCliFehler("Geben Sie genau eine der Optionen --day oder --month an.");
+    if (tag) {
+        const CCliDatum d = CCliWerte::Tag("--day", *tag);
+        return CPeriode::Tag(d.Jahr, d.Monat, d.Tag);
+    }
+    const CCliDatum m = CCliWerte::Monat("--month", *monat);
+    return CPeriode::Monat(m.Jahr, m.Monat);
+}
+
+} // namespace
+
+CCliProgramm::CCliProgramm(fs::path programmOrdner) : m_ordner(std::move(programmOrdner)) {}
+
+CCliProgramm::~CCliProgramm() = default;
+
+fs::path CCliProgramm::EigenerOrdner()
+{
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::current_path() : exe.parent_path();
+}
+
+int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
+{
+    struct Befehl {
+        const char* Name;
+        std::vector<std::string> Optionen;
+        std::vector<std::string> Schalter;
+        void (CCliProgramm::*Ausfuehren)(const CCliArgumente&);
+    };
+    static const Befehl befehle[] = {
+        {"new", {}, {"--force"}, &CCliProgramm::New},
+        {"add", {"--date", "--text", "--amount", "--split", "--note", "--invoice", "--vat"}, {},
+         &CCliProgramm::Add},
+        {"delete", {"--index"}, {}, &CCliProgramm::Delete},
+        {"list", {"--day", "--month"}, {}, &CCliProgramm::List},
+        {"totals", {"--day", "--month"}, {}, &CCliProgramm::Totals},
+        {"generate", {"--count", "--seed"}, {}, &CCliProgramm::Generate},
+    };
+
+    try {
+        if (woerter.empty())
+            throw CCliFehler("Es wurde kein Befehl angegeben. Hilfe: kuvex-cli --help");
+        const std::string& name = woerter.front();
+        if (name == "--help" || name == "-h" || name == "help") {
+            std::fputs(CTextKonverter::ZuUtf8(CCliHilfe::Uebersicht()).c_str(), stdout);
+            return 0;
+        }
+        for (const Befehl& b : befehle) {
+            if (name != b.Name)
+                continue;
+            const CCliArgumente a(std::vector<std::string>(woerter.begin() + 1, woerter.end()),
+                                  b.Optionen, b.Schalter);
+            if (a.Hilfe()) {
+                std::fputs(CTextKonverter::ZuUtf8(CCliHilfe::Befehl(name)).c_str(), stdout);
+                return 0;
+            }
+            m_meldungen.SetRohtext(a.Datei());
+            Starten();
+            (this->*b.Ausfuehren)(a);
+            std::fflush(stdout);
+            return 0;
+        }
+        throw CCliFehler("Unbekannter Befehl: " + CTextKonverter::Zitat(name)
+                         + ". Hilfe: kuvex-cli --help");
+    } catch (const CCliFehler& e) {
+        if (*e.what())
+            m_meldungen.Error(e.what());
+        return e.Status();
+    } catch (const CFehler& e) {
+        m_meldungen.Error(e.what());
+        return 1;
+    } catch (const std::exception& e) {
+        m_meldungen.Error(std::string("Ein schwerwiegender Fehler ist aufgetreten.\n") + e.what());
+        return 1;
+    }
+}
+
+void CCliProgramm::Starten()
+{
+    // The program's own start: without its settings or its VAT rates it
+    // does not run at all.
+    m_settings = std::make_unique<CSettings>(m_ordner, m_meldungen);
+    if (!m_settings->Load())
+        throw CCliFehler("", 2); // the settings store has said why
+    const std::string pfad = m_settings->GetAbsolute(CSettings::SteuersatzFile);
+    std::error_code ec;
+    if (!fs::is_regular_file(pfad, ec))
+        throw CCliFehler(m_settings->GetSteuersatzFile() + " nicht gefunden. Das Programm wird beendet.", 2);
+    m_steuersaetze = std::make_unique<CSteuersaetze>(pfad);
+}
+
+void CCliProgramm::Oeffnen(const std::string& datei)
+{
+    // As the program opens a file: the backup copies first, from the file
+    // as it is on disk, then the cash book itself.
+    CBackups(fs::path(m_settings->GetAbsolute(CSettings::BackupPath)), m_meldungen).MakeBackups(datei);
+    m_kassenbuch = std::make_unique<CKassenbuch>(m_meldungen);
+    std::error_code ec;
+    if (!fs::exists(datei, ec) || !m_kassenbuch->Open(datei)) {
+        if (!m_kassenbuch->LastError().empty())
+            m_meldungen.Error(m_kassenbuch->LastError());
+        throw CCliFehler("Fehler beim Laden der Datei");
+    }
+}
+
+void CCliProgramm::Speichern()
+{
+    if (!m_kassenbuch->Save())
+        throw CCliFehler(""); // the cash book has shown its message
+}
+
+void CCliProgramm::New(const CCliArgumente& a)
+{
+    const std::string& datei = a.Datei();
+    std::error_code ec;
+    if (fs::exists(datei, ec) && !a.Schalter("--force"))
+        throw CCliFehler("Die Datei " + datei
+                         + " existiert bereits. Mit --force wird sie \xFC" "berschrieben.");
+    m_kassenbuch = std::make_unique<CKassenbuch>(m_meldungen);
+    if (!m_kassenbuch->New(datei))
+        throw CCliFehler("");
+    Speichern();
+}
+
+void CCliProgramm::Add(const CCliArgumente& a)
+{
+    Oeffnen(a.Datei());
+    CBuchungen& journal = *m_kassenbuch->GetBuchungen();
+    const CCliBuchungsAuftrag auftrag =
+        CCliBuchung::Baue(a, *m_kassenbuch->GetBelegtexte(), journal, *m_steuersaetze);
+    if (const auto fehler = CBuchungsErfassung::Pruefe(auftrag.Buchung, auftrag.Jahr, auftrag.Monat))
+        throw CCliFehler(fehler->Meldung);
+    CBuchungsErfassung::Commit(journal, auftrag.Buchung, auftrag.Jahr, auftrag.Monat);
+    Speichern();
+}
+
+void CCliProgramm::Delete(const CCliArgumente& a)
+{
+    const std::string* index = a.Wert("--index");
+    if (!index)
+        throw CCliFehler("Die Option --index fehlt.");
+    const int i = static_cast<int>(CCliWerte::Zahl("--index", *index, 0, std::numeric_limits<int>::max()));
+    Oeffnen(a.Datei());
+    m_kassenbuch->GetBuchungen()->RemoveItem(i);
+    Speichern();
+}
+
+void CCliProgramm::List(const CCliArgumente& a)
+{
+    const CPeriode periode = Periode(a);
+    Oeffnen(a.Datei());
+    const CBuchungen& journal = *m_kassenbuch->GetBuchungen();
+    const std::string waehrung = m_kassenbuch->GetFirma()->GetWaehrung();
+
+    std::string kopf;
+    for (const char* k : CBuchungsAbfrage::Spaltenkoepfe())
+        kopf += (kopf.empty() ? "" : "\t") + std::string(k);
+    Zeile(kopf);
+
+    CBuchungsAbfrage abfrage;
+    CBuchungsAbfrage::Zeilentexte texte;
+    for (int i : abfrage.Abfragen(journal, periode)) {
+        CBuchungsAbfrage::Zeile(journal, i, waehrung, m_steuersaetze.get(), texte);
+        std::string zeile;
+        for (int c = 0; c < CBuchungsAbfrage::Spalten; ++c)
+            zeile += (c ? "\t" : "") + Feld(texte[c]);
+        Zeile(zeile);
+    }
+}
+
+void CCliProgramm::Totals(const CCliArgumente& a)
+{
+    const CPeriode periode = Periode(a);
+    Oeffnen(a.Datei());
+    const CKassenSummen s = CKassenSummen::Berechne(*m_kassenbuch->GetBuchungen(), periode);
+    Zeile("\xDC" "bertrag\t" + FormatBetrag(s.Uebertrag(), 2, 1));
+    Zeile("Einnahmen\t" + FormatBetrag(s.Einnahmen(), 2, 1));
+    Zeile("Ausgaben\t" + FormatBetrag(s.Ausgaben(), 2, 1));
+    Zeile("Kassenbestand\t" + FormatBetrag(s.Kassenbestand(), 2, 1));
+}
+
+void CCliProgramm::Generate(const CCliArgumente& a)
+{
+    const std::string* anzahl = a.Wert("--count");
+    if (!anzahl)
+        throw CCliFehler("Die Option --count fehlt.");
+    const int count = static_cast<int>(CCliWerte::Zahl("--count", *anzahl, 1, kHoechstzahl));
+    std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
+    if (const std::string* s = a.Wert("--seed"))
+        seed = static_cast<std::uint32_t>(CCliWerte::Zahl("--seed", *s, 0, 0xFFFFFFFFLL));
+    Oeffnen(a.Datei());
+    CBuchungsGenerator::GenerateBookings(*m_kassenbuch->GetBuchungen(),
+                                         *m_kassenbuch->GetBelegtexte(), count, seed);
+    Speichern();
+}
