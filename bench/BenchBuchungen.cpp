@@ -53,6 +53,23 @@ CBuchungen MakeJournal(int count)
     return j;
 }
 
+// The floor a month's sum can reach: dates and net amounts side by side in
+// two flat arrays, nothing else touched. The range test is one unsigned
+// comparison, a branch that is rarely taken and so rarely mispredicted.
+std::int64_t FlatRangeSum(const std::vector<std::int64_t>& dates, const std::vector<std::int64_t>& nets,
+                          std::int64_t from, std::int64_t to)
+{
+    if (from > to)
+        return 0;
+    const std::uint64_t width = static_cast<std::uint64_t>(to) - static_cast<std::uint64_t>(from);
+    std::int64_t sum = 0;
+    const std::size_t n = dates.size();
+    for (std::size_t k = 0; k < n; ++k)
+        if (static_cast<std::uint64_t>(dates[k]) - static_cast<std::uint64_t>(from) <= width)
+            sum += nets[k];
+    return sum;
+}
+
 } // namespace
 
 void BenchBuchungen()
@@ -95,13 +112,8 @@ void BenchBuchungen()
     });
     const std::int64_t a = from.Seconds(), b = to.Seconds();
     const auto flatUs = bench::TimeRuns(51, [&] {
-        std::int64_t sum = 0;
-        const std::size_t n = dates.size();
-        for (std::size_t k = 0; k < n; ++k)
-            if (a <= dates[k] && dates[k] <= b)
-                sum += nets[k];
-        flatSum = sum;
-        bench::g_sink = sum;
+        flatSum = FlatRangeSum(dates, nets, a, b);
+        bench::g_sink = flatSum;
     });
     if (journalSum != flatSum)
         std::fprintf(stderr, "buchungen: sums differ (%lld vs %lld)\n",

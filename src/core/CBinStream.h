@@ -43,7 +43,14 @@ public:
     std::size_t Remaining() const { return m_buf.size() - m_pos; }
 
     const std::string& Bytes() const { return m_buf; }
-    std::string TakeBytes() { m_pos = 0; return std::move(m_buf); }
+    // Hands the bytes over and leaves the stream empty.
+    std::string TakeBytes()
+    {
+        std::string out = std::move(m_buf);
+        m_buf.clear();
+        m_pos = 0;
+        return out;
+    }
 
 private:
     // Checks that n more bytes are there; else fails the stream and raises
