@@ -3,6 +3,7 @@
 // change and the running balance stepped by calendar day.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "core/CBuchungen.h"
@@ -191,6 +192,21 @@ TEST(BuchungenTest, RangeOfOneDayEqualsDaySum)
     for (CDatum s = CDatum::FromYMD(2004, 3, 1); s < d; s = s.NextDay())
         for (SumMode m : {SumMode::Income, SumMode::Net, SumMode::Expense})
             EXPECT_EQ(j.GetRangeSum(s, s, m), j.GetDaySum(s, m)) << s.ToDisplay();
+}
+
+TEST(BuchungenTest, RangeEndsAndExtremes)
+{
+    CBuchungen j;
+    Add(j, CDatum(-5), 1, 0);                 // before 1970
+    Add(j, CDatum::FromYMD(2004, 3, 1), 10, 0);
+    Add(j, CDatum(INT64_MAX), 100, 0);
+    const CDatum s = CDatum::FromYMD(2004, 3, 1);
+    EXPECT_EQ(j.GetRangeSum(CDatum(INT64_MIN), CDatum(INT64_MAX), SumMode::Income).Raw(), 111);
+    EXPECT_EQ(j.GetRangeSum(CDatum(-5), CDatum(-5), SumMode::Income).Raw(), 1);
+    EXPECT_EQ(j.GetRangeSum(s, CDatum(INT64_MAX), SumMode::Income).Raw(), 110);
+    EXPECT_EQ(j.GetRangeSum(s.NextDay(), s, SumMode::Income).Raw(), 0); // reversed: empty
+    EXPECT_EQ(j.GetSumBefore(s, SumMode::Income).Raw(), 1);
+    EXPECT_EQ(j.GetSumBefore(CDatum(INT64_MAX), SumMode::Income).Raw(), 11);
 }
 
 TEST(BuchungenTest, MonthSumsAcrossClockChanges)
