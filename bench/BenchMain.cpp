@@ -12,5 +12,6 @@ int main()
     tzset();
     BenchBuchungen();
     BenchKassenbuch();
+    BenchListe();
     return 0;
 }

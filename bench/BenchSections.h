@@ -9,3 +9,7 @@ void BenchBuchungen();
 // The cash-book file: Save and Open of 200,000 bookings against zlib's raw
 // deflate and inflate of the same bytes.
 void BenchKassenbuch();
+
+// The booking list's period query for the busiest month of 200,000
+// generated bookings, against a bare walk over the journal.
+void BenchListe();

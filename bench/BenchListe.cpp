@@ -1,0 +1,61 @@
+// The booking list's period query: 200,000 generated bookings (the
+// program's own generator, fixed seed) and the query for their busiest
+// month, the work behind every month switch of the list. Measured against
+// the floor of any such query: one walk over the journal that only counts
+// the bookings in range.
+#include <map>
+#include <utility>
+
+#include "BenchSections.h"
+#include "BenchUtil.h"
+#include "core/CBelegtexte.h"
+#include "core/CBuchungen.h"
+#include "core/CBuchungsAbfrage.h"
+#include "core/CBuchungsGenerator.h"
+
+namespace {
+
+constexpr int kBookings = 200000;
+constexpr int kRuns = 21;
+
+} // namespace
+
+void BenchListe()
+{
+    CBuchungen journal;
+    CBuchungsGenerator::GenerateBookings(journal, CBelegtexte(), kBookings, 1);
+
+    std::map<std::pair<int, int>, int> proMonat;
+    for (int i = 0; i < journal.GetCount(); ++i) {
+        const CDatum d = journal.GetItem(i).Datum;
+        ++proMonat[{d.Year(), d.Month()}];
+    }
+    auto busiest = proMonat.begin();
+    for (auto it = proMonat.begin(); it != proMonat.end(); ++it)
+        if (it->second > busiest->second)
+            busiest = it;
+    const CPeriode monat = CPeriode::Monat(busiest->first.first, busiest->first.second);
+
+    // The list keeps one query object, so its buffers are warm after the
+    // first switch; the first run is reported on its own.
+    CBuchungsAbfrage abfrage;
+    const auto erster = bench::TimeRuns(1, [&] {
+        bench::g_sink = bench::g_sink + static_cast<long long>(abfrage.Abfragen(journal, monat).size());
+    });
+    const auto query = bench::TimeRuns(kRuns, [&] {
+        bench::g_sink = bench::g_sink + static_cast<long long>(abfrage.Abfragen(journal, monat).size());
+    });
+    const auto scan = bench::TimeRuns(kRuns, [&] {
+        long long n = 0;
+        const int count = journal.GetCount();
+        for (int i = 0; i < count; ++i)
+            n += monat.Enthaelt(journal.GetItem(i).Datum);
+        bench::g_sink = bench::g_sink + n;
+    });
+
+    bench::Report("list_query_rows", static_cast<long long>(abfrage.Abfragen(journal, monat).size()), "rows");
+    bench::Report("list_query_first_ms", bench::Best(erster) / 1000.0, "ms");
+    bench::Report("list_query_ms", bench::Median(query) / 1000.0, "ms");
+    bench::Report("list_scan_ms", bench::Median(scan) / 1000.0, "ms");
+    bench::Report("list_query_scan_ratio", bench::Median(query) / bench::Median(scan), "x");
+}
