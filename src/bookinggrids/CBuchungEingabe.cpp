@@ -1,39 +1,25 @@
+// The entry state machine: opening, validating, committing and closing a
+// booking, and the keys and edits that drive it. How rows are laid out and
+// reshaped is in CBuchungEingabeZeilen.cpp.
 #include "bookinggrids/CBuchungEingabe.h"
 
 #include "common/CDatenZugriff.h"
+#include "common/IDatumAuswahl.h"
+#include "core/CBuchungen.h"
+#include "core/CFehler.h"
+#include "core/CSteuersaetze.h"
+#include "core/UserMessages.h"
+
+#include <algorithm>
+
+const char* const CBuchungEingabe::TextAufteilung = ". Aufteilung";
+const char* const CBuchungEingabe::TextLoeschen = "- L\xF6schen";
+const char* const CBuchungEingabe::TextSplitKopf = "Aufteilung";
 
 CBuchungEingabe::CBuchungEingabe(QWidget* parent)
     : CBuchungGrid(parent)
 {
     SetEditable(false);
-}
-
-void CBuchungEingabe::NewBooking()
-{
-    m_aufteilung = false;
-    m_satz = -1;
-    SetRowCount(2);
-    SetEditable(true);
-    SetState(1);
-}
-
-bool CBuchungEingabe::ShowBooking(int recordIndex)
-{
-    if (recordIndex < 0 || !m_zugriff || !m_zugriff->GetBuchungen())
-        return false;
-    m_satz = recordIndex;
-    SetRowCount(2);
-    SetEditable(true);
-    SetState(1);
-    return true;
-}
-
-bool CBuchungEingabe::Finish(CBuchungen*)
-{
-    SetEditable(false);
-    SetRowCount(1);
-    SetState(0);
-    return true;
 }
 
 int CBuchungEingabe::GetState() const
@@ -52,4 +38,259 @@ void CBuchungEingabe::SetState(int state)
         return;
     m_state = state;
     emit stateChanged(state);
+}
+
+// --- Opening and closing ----------------------------------------------------
+
+void CBuchungEingabe::NewBooking()
+{
+    EndEditing();
+    m_aufteilung = false;
+    m_satz = -1;
+    m_oeffnen = true;
+    SetRowCount(1);  // fresh cells: nothing of the previous booking survives
+    SetRowCount(2);
+    m_textOptionen = ReceiptTextOptions();
+    SetupLineRow(1);
+    SetItemData(1, Tag, -1);
+
+    IDatumAuswahl* auswahl = m_zugriff ? m_zugriff->GetDatumAuswahl() : nullptr;
+    const bool monatlich = auswahl && auswahl->IsMonthMode();
+    if (auswahl && !monatlich) {
+        SetCellNumber(1, Tag, auswahl->GetDay());
+        SetCellReadOnly(1, Tag);
+    } else if (auswahl) {
+        if (m_letzterTag != 0)
+            SetCellNumber(1, Tag, m_letzterTag);
+        SetNumericRange(1, Tag, 1, auswahl->GetDaysOfMonth());
+    }
+    SetItemText(1, Wrg, GetWaehrung());
+    SetItemData(1, USt, 0);
+
+    SetEditable(true);
+    StartEditing(1, monatlich ? Tag : Bezeichnung);
+    m_oeffnen = false;
+    SetState(1);
+}
+
+bool CBuchungEingabe::ShowBooking(int recordIndex)
+{
+    const CBuchungen* journal = m_zugriff ? m_zugriff->GetBuchungen() : nullptr;
+    if (recordIndex < 0 || !journal || recordIndex >= journal->GetCount())
+        return false;
+    EndEditing();
+    const CBuchungssatz& satz = journal->GetItem(recordIndex);
+    m_satz = recordIndex;
+    m_aufteilung = satz.Aufteilung;
+    m_oeffnen = true;
+    SetRowCount(1);
+    m_textOptionen = ReceiptTextOptions();
+
+    const int zeilen = journal->GetLineCount(recordIndex);
+    if (!m_aufteilung) {
+        SetRowCount(2);
+        SetupLineRow(1);
+        if (zeilen > 0) {
+            FillRowFromLine(1, *journal, recordIndex, 0);
+        } else {
+            // A booking without lines gets its line when committed.
+            SetItemData(1, Tag, -1);
+            SetItemText(1, Wrg, GetWaehrung());
+            SetVatCell(1, 0);
+        }
+    } else {
+        SetRowCount(zeilen + 2);
+        SetCellType(1, Tag, GridCellKind::Numeric);
+        SetCellEditable(1, Tag);
+        MakeSplitHeader();
+        for (int j = 0; j < zeilen; ++j) {
+            SetupLineRow(j + 2);
+            FillRowFromLine(j + 2, *journal, recordIndex, j);
+        }
+        UpdateSums();
+        AddEmptyRow();
+    }
+
+    IDatumAuswahl* auswahl = m_zugriff->GetDatumAuswahl();
+    if (auswahl && !auswahl->IsMonthMode())
+        SetCellReadOnly(1, Tag);
+    else if (auswahl)
+        SetNumericRange(1, Tag, 1, auswahl->GetDaysOfMonth());
+    SetCellNumber(1, Tag, satz.Datum.Day());
+    SetItemText(1, RgNr, satz.RgNr);
+    SetItemText(1, Notiz, satz.Notiz);
+
+    SetEditable(true);
+    m_oeffnen = false;
+    SetState(1);
+    Redraw();
+    return true;
+}
+
+bool CBuchungEingabe::Finish(CBuchungen* journal)
+{
+    EndEditing();
+    if (journal && !Commit(*journal))
+        return false;
+    if (GetRowCount() > 1)
+        m_letzterTag = std::max(0, GetCellNumber(1, Tag));
+    SetEditable(false);
+    SetRowCount(1);
+    SetState(0);
+    return true;
+}
+
+// --- Validation and commit --------------------------------------------------
+
+CErfassteBuchung CBuchungEingabe::GetErfassteBuchung() const
+{
+    CErfassteBuchung b;
+    b.Satz = m_satz;
+    b.Aufteilung = m_aufteilung;
+    if (GetRowCount() < 2)
+        return b;
+    b.Tag = std::max(0, GetCellNumber(1, Tag));
+    b.Notiz = GetItemText(1, Notiz);
+    b.RgNr = GetItemText(1, RgNr);
+    // Ordinary: row 1. Split: rows 2 ... n-2 (the last row is the empty one).
+    const int erste = m_aufteilung ? 2 : 1;
+    const int letzte = m_aufteilung ? LastRow() - 1 : 1;
+    for (int row = erste; row <= letzte; ++row) {
+        CErfassungsZeile z;
+        z.Zeile = GetItemData(row, Tag);
+        z.Geloescht = m_aufteilung && GetItemData(row, Bezeichnung) == 1;
+        z.Bezeichnung = GetItemText(row, Bezeichnung);
+        z.Notiz = GetItemText(row, Notiz);
+        z.Einnahme = GetDecimalAmount(row, Einnahmen);
+        z.Ausgabe = GetDecimalAmount(row, Ausgaben);
+        z.UStID = GetItemData(row, USt);
+        z.EinnahmeEditierbar = !IsCellReadOnly(row, Einnahmen);
+        z.AusgabeEditierbar = !IsCellReadOnly(row, Ausgaben);
+        b.Zeilen.push_back(std::move(z));
+    }
+    return b;
+}
+
+std::optional<CErfassungsFehler> CBuchungEingabe::CheckBooking() const
+{
+    IDatumAuswahl* auswahl = m_zugriff ? m_zugriff->GetDatumAuswahl() : nullptr;
+    if (GetRowCount() < 2 || !auswahl)
+        return CErfassungsFehler{CBuchungsErfassung::MeldungUnbekannt, -1, 0};
+    return CBuchungsErfassung::Pruefe(GetErfassteBuchung(), auswahl->GetYear(), auswahl->GetMonth());
+}
+
+bool CBuchungEingabe::Validate(bool silent)
+{
+    EndEditing();
+    const std::optional<CErfassungsFehler> fehler = CheckBooking();
+    if (!fehler)
+        return true;
+    if (!silent) {
+        ShowFault(fehler->Meldung);
+        // The engine numbers the booking's rows from 0; the grid shows them
+        // from row 1 (ordinary) or row 2 (split lines).
+        int row = 1;
+        if (fehler->Zeile >= 0 && m_aufteilung)
+            row = 2 + fehler->Zeile;
+        if (GetRowCount() > row)
+            StartEditing(row, fehler->Spalte);
+    }
+    return false;
+}
+
+void CBuchungEingabe::ShowFault(const std::string& text)
+{
+    if (m_messages)
+        m_messages->Show(text, UserMessages::Icon::Error, UserMessages::Buttons::Ok,
+                         CBuchungsErfassung::Titel);
+}
+
+bool CBuchungEingabe::Commit(CBuchungen& journal)
+{
+    if (!Validate(false))
+        return false;
+    IDatumAuswahl* auswahl = m_zugriff->GetDatumAuswahl();
+    try {
+        m_satz = CBuchungsErfassung::Commit(journal, GetErfassteBuchung(), auswahl->GetYear(),
+                                            auswahl->GetMonth());
+    } catch (const CFehler& fehler) {
+        // Only a journal changed behind the grid's back gets here.
+        if (m_messages)
+            m_messages->Error(fehler.what());
+        return false;
+    }
+    SetState(1);
+    return true;
+}
+
+// --- Editing ----------------------------------------------------------------
+
+void CBuchungEingabe::StartEditing(int row, int col)
+{
+    if (!IsValid(row, col))
+        return;
+    SetFocusCell(row, col);
+    EnsureVisible(row, col);
+    EditCell(row, col);
+}
+
+void CBuchungEingabe::OnEditCell(int row, int col, QPoint point, int key)
+{
+    if (m_state == 0 && !m_oeffnen)
+        return;
+    if (!m_oeffnen)
+        SetState(2);
+    // The drop-down opens on the rate's full text; the end of the edit
+    // turns it back into the percentage.
+    const CSteuersaetze* steuer = m_zugriff ? m_zugriff->GetSteuersaetze() : nullptr;
+    if (col == USt && steuer && IsCellEditable(row, col) && GetEditCell() != CCellID(row, col))
+        SetItemText(row, col, steuer->GetAnzeigeText(GetItemData(row, col)));
+    CBuchungGrid::OnEditCell(row, col, point, key);
+}
+
+void CBuchungEingabe::OnEndEditCell(int row, int col, const std::string& text)
+{
+    const std::string old = GetItemText(row, col);
+    CBuchungGrid::OnEndEditCell(row, col, text);
+    if (!IsValid(row, col) || m_state == 0)
+        return;
+    if (col == USt)
+        EndEditUSt(row, text);
+    if (text == old)
+        return;
+    // A changed cell is a change, also in the cell a new booking opened on.
+    SetState(2);
+    if (col == Bezeichnung)
+        EndEditBezeichnung(row, text, old);
+    else if (col == Einnahmen || col == Ausgaben)
+        UpdateSums();
+    if (m_aufteilung && row == LastRow() && IsValid(row, col) && GetItemText(row, col) != old)
+        AddEmptyRow();
+}
+
+void CBuchungEingabe::OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers modifiers)
+{
+    if (key != Qt::Key_Return && key != Qt::Key_Enter) {
+        CBuchungGrid::OnKeyDown(key, repeatCount, modifiers);
+        return;
+    }
+    if (m_state != 0 && Validate(true)) {
+        emit completeBookingEntered();
+        return;
+    }
+    CBuchungGrid::OnKeyDown(key, repeatCount, modifiers);
+    const CCellID focus = GetFocusCell();
+    if (m_state == 0 || !focus.IsValid())
+        return;
+    for (int col : {int(Tag), int(Bezeichnung), int(Einnahmen), int(Ausgaben)}) {
+        if (col == focus.col || !IsCellEditable(focus.row, col))
+            continue;
+        const std::string t = GetItemText(focus.row, col);
+        const bool leererBetrag = GetCellType(focus.row, col) == GridCellKind::Decimal
+            && GetCellAmount(focus.row, col) == CBetrag();
+        if (t.empty() || t == "0,00" || leererBetrag) {
+            StartEditing(focus.row, col);
+            return;
+        }
+    }
 }
