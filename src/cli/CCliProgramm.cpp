@@ -215,7 +215,7 @@ void CCliProgramm::List(const CCliArgumente& a)
     CBuchungsAbfrage abfrage;
     CBuchungsAbfrage::Zeilentexte texte;
     for (int i : abfrage.Abfragen(journal, periode)) {
-        CBuchungsAbfrage::Zeile(journal, i, waehrung, m_steuersaetze.get(), texte);
+        abfrage.Zeilentext(journal, i, waehrung, m_steuersaetze.get(), texte);
         std::string zeile;
         for (int c = 0; c < CBuchungsAbfrage::Spalten; ++c)
             zeile += (c ? "\t" : "") + Feld(texte[c]);

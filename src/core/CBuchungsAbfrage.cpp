@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #include "core/CBuchungen.h"
 #include "core/CSteuersaetze.h"
@@ -17,6 +18,7 @@ const std::vector<int>& CBuchungsAbfrage::Abfragen(const CBuchungen& journal, co
 {
     m_treffer.clear();
     m_indizes.clear();
+    m_prozente.clear();
     const std::int64_t start = periode.Start().Seconds();
     const std::int64_t ende = periode.Ende().Seconds();
     const int n = journal.GetCount();
@@ -39,8 +41,12 @@ const std::vector<int>& CBuchungsAbfrage::Abfragen(const CBuchungen& journal, co
     return m_indizes;
 }
 
-void CBuchungsAbfrage::Zeile(const CBuchungen& journal, int i, const std::string& waehrung,
-                             const CSteuersaetze* steuersaetze, Zeilentexte& texte)
+namespace {
+
+// Every column but the percentage, which the two callers look up their way.
+// Returns line 0's UStID, or nothing when the row shows no percentage.
+std::optional<int> FuelleZeile(const CBuchungen& journal, int i, const std::string& waehrung,
+                               CBuchungsAbfrage::Zeilentexte& texte)
 {
     const CBuchungssatz& satz = journal.GetItem(i);
     const CBuchungszeile* zeile0 = satz.Zeilen.empty() ? nullptr : &satz.Zeilen.front();
@@ -57,12 +63,45 @@ void CBuchungsAbfrage::Zeile(const CBuchungen& journal, int i, const std::string
     texte[4] = FormatBetrag(journal.GetLineSum(i, SumMode::Income), 2, 1);
     texte[5] = FormatBetrag(journal.GetLineSum(i, SumMode::Expense) * CBetrag(-10000), 2, 1);
     texte[6] = waehrung;
-    if (satz.Aufteilung || !zeile0) {
-        texte[7].clear();
-    } else {
-        const CBetrag prozent = steuersaetze ? steuersaetze->GetProzent(zeile0->UStID) : CBetrag();
-        texte[7] = FormatBetrag(prozent, 2, 1);
+    texte[7].clear();
+    if (satz.Aufteilung || !zeile0)
+        return std::nullopt;
+    return zeile0->UStID;
+}
+
+std::string Prozent(const CSteuersaetze* steuersaetze, int id)
+{
+    return FormatBetrag(steuersaetze ? steuersaetze->GetProzent(id) : CBetrag(), 2, 1);
+}
+
+} // namespace
+
+void CBuchungsAbfrage::Zeile(const CBuchungen& journal, int i, const std::string& waehrung,
+                             const CSteuersaetze* steuersaetze, Zeilentexte& texte)
+{
+    if (const std::optional<int> id = FuelleZeile(journal, i, waehrung, texte))
+        texte[7] = Prozent(steuersaetze, *id);
+}
+
+void CBuchungsAbfrage::Zeilentext(const CBuchungen& journal, int i, const std::string& waehrung,
+                                  const CSteuersaetze* steuersaetze, Zeilentexte& texte)
+{
+    const std::optional<int> ust = FuelleZeile(journal, i, waehrung, texte);
+    if (!ust)
+        return;
+    const int id = *ust;
+    if (steuersaetze != m_prozentQuelle) {
+        m_prozente.clear();
+        m_prozentQuelle = steuersaetze;
     }
+    for (const auto& p : m_prozente) {
+        if (p.first == id) {
+            texte[7] = p.second;
+            return;
+        }
+    }
+    m_prozente.emplace_back(id, Prozent(steuersaetze, id));
+    texte[7] = m_prozente.back().second;
 }
 
 CBuchungsAbfrage::Zeilentexte CBuchungsAbfrage::Zeile(const CBuchungen& journal, int i,

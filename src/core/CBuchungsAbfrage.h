@@ -42,7 +42,15 @@ public:
     static Zeilentexte Zeile(const CBuchungen& journal, int i, const std::string& waehrung,
                              const CSteuersaetze* steuersaetze);
 
+    // The same texts for the rows of a listing: the percentage of each VAT
+    // id is looked up in the table once per query (the next Abfragen
+    // forgets it), since a month repeats a handful of ids thousands of times.
+    void Zeilentext(const CBuchungen& journal, int i, const std::string& waehrung,
+                    const CSteuersaetze* steuersaetze, Zeilentexte& texte);
+
 private:
     std::vector<std::pair<std::int64_t, int>> m_treffer;
     std::vector<int> m_indizes;
+    const CSteuersaetze* m_prozentQuelle = nullptr;
+    std::vector<std::pair<int, std::string>> m_prozente;   // UStID -> "16,00"
 };

@@ -167,3 +167,26 @@ TEST_F(EngineZeilen, BookingWithoutLinesDoesNotFail)
     EXPECT_EQ(t[1], "Aufteilung");
     EXPECT_EQ(t[7], "");
 }
+
+TEST_F(EngineZeilen, ListingTextsEqualSingleRowTextsForEveryRate)
+{
+    CBuchungen j;
+    const std::int16_t ids[] = {100, 200, 999, -1, 0, 200, 100};
+    for (std::int16_t id : ids) {
+        const int i = Buche(j, CDatum::FromYMD(2004, 8, 2), 10000, 0);
+        j.GetItem(i, 0).UStID = id;
+    }
+    j.GetItem(5).Aufteilung = true;
+    CBuchungsAbfrage abfrage;
+    CBuchungsAbfrage::Zeilentexte texte;
+    std::vector<std::string> prozente;
+    for (int i : abfrage.Abfragen(j, CPeriode::Tag(2004, 8, 2))) {
+        abfrage.Zeilentext(j, i, "EUR", m_ust.get(), texte);
+        EXPECT_EQ(texte, CBuchungsAbfrage::Zeile(j, i, "EUR", m_ust.get())) << i;
+        prozente.push_back(texte[7]);
+    }
+    EXPECT_EQ(prozente, (std::vector<std::string>{"16,00", "7,00", "0,00", "0,00", "0,00", "", "16,00"}));
+    // The same object on another table, or on none, looks the rates up afresh.
+    abfrage.Zeilentext(j, 0, "EUR", nullptr, texte);
+    EXPECT_EQ(texte[7], "0,00");
+}
