@@ -169,11 +169,3 @@ TEST(BackupFolder, FolderThatCannotBeCreatedReportsTheSystemErrorAndCopiesNothin
     EXPECT_FALSE(fs::exists(dir / "missing"));
 }
 
-TEST(BackupFolder, ExistingFolderIsAccepted)
-{
-    TempFolder dir;
-    RecordingMessages messages;
-    CBackups backups(dir.Path(), messages);
-    EXPECT_TRUE(backups.EnsureBackupFolder());
-    EXPECT_TRUE(messages.systemErrors.empty());
-}

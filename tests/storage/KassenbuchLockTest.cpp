@@ -171,11 +171,6 @@ TEST_F(LockTest, AProcessThatDiesWithTheFileOpenLeavesNoLock)
     EXPECT_TRUE(messages.boxes.empty());
 }
 
-TEST(FileLock, LockFileSitsHiddenBesideTheCashBook)
-{
-    EXPECT_EQ(CFileLock::LockFileFor("/kassen/Laden.kbx"), fs::path("/kassen/.Laden.kbx.lock"));
-}
-
 TEST(FileLock, FolderWithoutRoomForALockFileIsUnavailableNotBusy)
 {
     CFileLock lock;
