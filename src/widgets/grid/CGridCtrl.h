@@ -254,6 +254,7 @@ private:
     int m_updateDepth = 0;
 
     QPointer<QWidget> m_editor;
+    QPointer<QWidget> m_closedEditor;  // closed by us; Qt may still ask to close it
     QPersistentModelIndex m_editIndex;
     bool m_keyAccepted = true;
     CCellID m_pressCell;

@@ -118,17 +118,17 @@ bool CGridCtrl::FinishEdit(bool cancel)
     if (!editor)
         return false;
     const QPersistentModelIndex index = m_editIndex;
-    std::string text;
-    bool offered = false;
-    if (!cancel && index.isValid())
-        offered = m_delegate->EditorText(editor, index.row(), index.column(), text);
     m_editor = nullptr;
     m_editIndex = QPersistentModelIndex();
+    // The cell's row or column was removed: Qt has dropped the editor already.
+    if (!index.isValid())
+        return false;
+    std::string text;
+    const bool offered = !cancel && m_delegate->EditorText(editor, index.row(), index.column(), text);
+    m_closedEditor = editor;
     // Close first, so the end-of-edit handling (and a derived grid's) may
     // open the next editor or reshape the grid.
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
-    if (!index.isValid())
-        return true;
     if (!offered)
         text = GetItemText(index.row(), index.column());
     OnEndEditCell(index.row(), index.column(), text);
@@ -154,6 +154,10 @@ void CGridCtrl::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint 
         FinishEdit(true);
         return;
     }
+    // After a lost focus Qt's delegate asks to close the editor that the
+    // commit already closed.
+    if (editor && editor == m_closedEditor)
+        return;
     QTableView::closeEditor(editor, hint);
 }
 

@@ -6,11 +6,11 @@
 #include "widgets/grid/CGridComboEditor.h"
 #include "widgets/grid/CGridCtrl.h"
 #include "widgets/grid/GridAmountValidator.h"
+#include "widgets/grid/GridNumberValidator.h"
 #include "widgets/grid/GridText.h"
 #include "widgets/grid/GridTextValidator.h"
 
 #include <QCoreApplication>
-#include <QIntValidator>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -63,7 +63,7 @@ QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         break;
     case GridCellKind::Numeric: {
         const auto* numeric = static_cast<const CGridCellNumeric*>(cell);
-        editor = MakeLineEdit(parent, new QIntValidator(numeric->GetMinimum(), numeric->GetMaximum()));
+        editor = MakeLineEdit(parent, new GridNumberValidator(numeric->GetMinimum(), numeric->GetMaximum()));
         break;
     }
     case GridCellKind::Text:

@@ -38,7 +38,7 @@ int CGridModel::columnCount(const QModelIndex& parent) const
 
 QVariant CGridModel::data(const QModelIndex& index, int role) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::ParentIsInvalid))
         return {};
     const int row = index.row();
     const int col = index.column();
@@ -71,7 +71,7 @@ bool CGridModel::setData(const QModelIndex& index, const QVariant& value, int ro
 {
     // Only the user's tick arrives here; texts go through the grid's
     // end-of-edit handling, never straight into the model.
-    if (role != Qt::CheckStateRole || !checkIndex(index, CheckIndexOption::IndexIsValid))
+    if (role != Qt::CheckStateRole || !index.isValid() || !checkIndex(index))
         return false;
     if (!(flags(index) & Qt::ItemIsUserCheckable))
         return false;
@@ -84,7 +84,7 @@ bool CGridModel::setData(const QModelIndex& index, const QVariant& value, int ro
 
 Qt::ItemFlags CGridModel::flags(const QModelIndex& index) const
 {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+    if (!index.isValid() || !checkIndex(index, CheckIndexOption::ParentIsInvalid))
         return Qt::NoItemFlags;
     const int row = index.row();
     const int col = index.column();
