@@ -76,9 +76,13 @@ QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
 
 void CGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
+    // Qt offers the cell's data again whenever the cell changes (a colour,
+    // say); what the user has typed so far must not be overwritten.
+    static const char* const kFilled = "gridEditorFilled";
     const CGridCellBase* cell = m_grid.GetCell(index.row(), index.column());
-    if (!cell)
+    if (!cell || editor->property(kFilled).toBool())
         return;
+    editor->setProperty(kFilled, true);
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
         const int found = cell->GetKind() == GridCellKind::Combo
             ? static_cast<const CGridCellCombo*>(cell)->FindText() : -1;

@@ -291,3 +291,13 @@ TEST_F(GridFixture, TabAtTheLastCellEndsTheEditAndStays)
     EXPECT_EQ(grid->GetFocusCell(), CCellID(5, 3));
     EXPECT_FALSE(grid->IsEditing());
 }
+
+TEST_F(GridFixture, RecolouringTheEditedCellKeepsWhatWasTyped)
+{
+    ASSERT_TRUE(grid->EditCell(2, 1));
+    QTest::keyClicks(Focus(), "halb");
+    grid->SetItemBkColour(2, 1, QColor(221, 221, 221));
+    QTest::keyClicks(Focus(), "fertig");
+    QTest::keyClick(Focus(), Qt::Key_Return);
+    EXPECT_EQ(grid->GetItemText(2, 1), "halbfertig");
+}
