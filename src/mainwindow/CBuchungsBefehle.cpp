@@ -1,0 +1,84 @@
+#include "mainwindow/CBuchungsBefehle.h"
+
+#include "bookinggrids/CBuchungEingabe.h"
+#include "bookinggrids/CBuchungListe.h"
+#include "common/CDatenZugriff.h"
+#include "core/CBuchungen.h"
+#include "core/UserMessages.h"
+#include "mainwindow/CGeneratorBefehl.h"
+#include "mainwindow/CWarteCursor.h"
+
+namespace {
+const char* const kLoeschenFrage = "Wollen Sie die ausgew\xE4hlte Buchung l\xF6schen?";
+}
+
+CBuchungsBefehle::CBuchungsBefehle(CDatenZugriff& zugriff, CBuchungEingabe& eingabe, CBuchungListe& liste,
+                                   UserMessages& messages, Fenster fenster)
+    : m_zugriff(zugriff)
+    , m_eingabe(eingabe)
+    , m_liste(liste)
+    , m_messages(messages)
+    , m_fenster(std::move(fenster))
+    , m_generator(std::make_unique<CGeneratorBefehl>(messages))
+{
+}
+
+CBuchungsBefehle::~CBuchungsBefehle() = default;
+
+void CBuchungsBefehle::NeueBuchung()
+{
+    if (!m_fenster.istOffen() || !m_zugriff.SettlePendingEntry(1, true))
+        return;
+    if (m_eingabe.GetState() == 0)
+        m_eingabe.NewBooking();
+}
+
+void CBuchungsBefehle::BuchungKomplett()
+{
+    if (m_zugriff.SettlePendingEntry(0, true))
+        NeueBuchung();
+}
+
+void CBuchungsBefehle::AuswahlGeaendert(int /*row*/)
+{
+    const int buchung = m_liste.GetSelectedBooking();
+    if (buchung < 0)
+        return;
+    if (!m_zugriff.SettlePendingEntry(1, false) || m_eingabe.GetState() != 0)
+        return;
+    // Settling rebuilds the list, and a booking committed there may have
+    // moved the rows; the journal index chosen stays the same, so open that
+    // booking and put the list's selection back on it.
+    m_liste.SelectBooking(buchung);
+    m_eingabe.ShowBooking(buchung);
+}
+
+void CBuchungsBefehle::Loeschen()
+{
+    CBuchungen* journal = m_zugriff.GetBuchungen();
+    if (!m_fenster.istOffen() || !journal || m_liste.GetSelectedBooking() < 0)
+        return;
+    using M = UserMessages;
+    if (m_messages.Show(kLoeschenFrage, M::Icon::Question, M::Buttons::YesNo) != M::Answer::Yes)
+        return;
+    if (!m_zugriff.SettlePendingEntry(2, true))
+        return;
+    const int buchung = m_liste.GetSelectedBooking();
+    if (buchung < 0 || buchung >= journal->GetCount())
+        return;
+    journal->RemoveItem(buchung);
+    m_liste.Rebuild();
+    m_fenster.summen();
+}
+
+void CBuchungsBefehle::Generator()
+{
+    CBuchungen* journal = m_zugriff.GetBuchungen();
+    CBelegtexte* katalog = m_zugriff.GetBelegtexte();
+    if (!m_fenster.istOffen() || !journal || !katalog)
+        return;
+    if (m_generator->Run(*journal, *katalog) == 0)
+        return;
+    CWarteCursor warten;
+    m_fenster.aktualisieren();
+}

@@ -1,0 +1,46 @@
+#pragma once
+// The booking commands of the main window: "&Neu", Enter on a complete
+// booking, a new selection in the list, "&Löschen" and the booking
+// generator. Each settles the booking being typed first, through the
+// window's data-access interface, and then acts on the two grids.
+#include <functional>
+#include <memory>
+
+class CBuchungEingabe;
+class CBuchungListe;
+class CDatenZugriff;
+class CGeneratorBefehl;
+class UserMessages;
+
+class CBuchungsBefehle {
+public:
+    // What the commands need of the window besides its data access.
+    struct Fenster {
+        std::function<bool()> istOffen;        // a cash book is open
+        std::function<void()> summen;          // recompute the totals
+        std::function<void()> aktualisieren;   // refresh after a change of cash book
+    };
+
+    CBuchungsBefehle(CDatenZugriff& zugriff, CBuchungEingabe& eingabe, CBuchungListe& liste,
+                     UserMessages& messages, Fenster fenster);
+    ~CBuchungsBefehle();
+
+    // "&Neu": a new booking when none is open (after settling).
+    void NeueBuchung();
+    // Enter on a complete booking: commit it and start the next one.
+    void BuchungKomplett();
+    // The user selected another row of the list.
+    void AuswahlGeaendert(int row);
+    // "&Löschen": the selected booking, after the question.
+    void Loeschen();
+    // Ctrl+G; nothing happens without an open cash book.
+    void Generator();
+
+private:
+    CDatenZugriff& m_zugriff;
+    CBuchungEingabe& m_eingabe;
+    CBuchungListe& m_liste;
+    UserMessages& m_messages;
+    Fenster m_fenster;
+    std::unique_ptr<CGeneratorBefehl> m_generator;
+};

@@ -1,0 +1,237 @@
+#include "mainwindow/CKassenbuchSteuerung.h"
+
+#include "core/UserMessages.h"
+#include "mainwindow/CWarteCursor.h"
+#include "platform/FileDialogs.h"
+#include "storage/CSettings.h"
+
+#include <QFile>
+#include <QTimer>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+bool IstDatei(const std::string& path)
+{
+    std::error_code ec;
+    return !path.empty() && std::filesystem::is_regular_file(std::filesystem::path(path), ec);
+}
+
+} // namespace
+
+const char* const CKassenbuchSteuerung::FehlerBeimLaden = "Fehler beim Laden der Datei";
+
+CKassenbuchSteuerung::CKassenbuchSteuerung(Fenster& fenster, CSettings& settings, UserMessages& messages,
+                                           FileDialogs& dialogs, CBackups::Clock backupClock, QObject* parent)
+    : QObject(parent)
+    , m_fenster(fenster)
+    , m_settings(settings)
+    , m_messages(messages)
+    , m_dialogs(dialogs)
+    , m_backupClock(backupClock ? std::move(backupClock) : CBackups::SystemClock())
+    , m_kassenbuch(messages)
+{
+    setObjectName(QStringLiteral("kassenbuchSteuerung"));
+    m_autosave = new QTimer(this);
+    m_autosave->setObjectName(QStringLiteral("timerAutosave"));
+    m_autosave->setInterval(AutosaveIntervall);
+    connect(m_autosave, &QTimer::timeout, this, &CKassenbuchSteuerung::AutosaveTick);
+}
+
+CKassenbuchSteuerung::~CKassenbuchSteuerung() = default;
+
+std::string CKassenbuchSteuerung::ToPath(const QString& fileName)
+{
+    return QFile::encodeName(fileName).toStdString();
+}
+
+QString CKassenbuchSteuerung::FromPath(const std::string& path)
+{
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+QString CKassenbuchSteuerung::StartFolder() const
+{
+    return FromPath(m_settings.GetAbsolute(CSettings::KassenPath));
+}
+
+void CKassenbuchSteuerung::SetModified(bool modified)
+{
+    const bool changed = modified != m_modified;
+    m_modified = modified;
+    if (changed)
+        emit modifiedChanged(modified);
+}
+
+bool CKassenbuchSteuerung::SaveDocument()
+{
+    CWarteCursor warten;
+    return m_kassenbuch.Save();
+}
+
+bool CKassenbuchSteuerung::SaveBeforeLeaving()
+{
+    if (!IsOpen())
+        return true;
+    if (!m_fenster.SettlePendingEntry(1, true))
+        return false;
+    const bool saved = SaveDocument();
+    if (saved)
+        SetModified(false);
+    return saved;
+}
+
+void CKassenbuchSteuerung::New()
+{
+    if (IsOpen() && !SaveBeforeLeaving())
+        return;
+    m_fenster.SetAvailable(false);
+    const QString name = m_dialogs.SaveCashBook(StartFolder(), QString());
+    m_fenster.SetAvailable(true);
+    if (name.isEmpty())
+        return;
+    const std::string path = ToPath(name);
+    if (!m_kassenbuch.New(path)) {
+        m_fenster.EnableAll(false);
+        return;
+    }
+    m_settings.AddToHistory(path);
+    m_fenster.RebuildRecentMenu();
+    SetModified(false);
+    m_fenster.EnableAll(true);
+    m_fenster.Refresh();
+    m_fenster.CompanyCommand();
+}
+
+void CKassenbuchSteuerung::Open()
+{
+    m_fenster.ShowFromTray();
+    if (!SaveBeforeLeaving())
+        return;
+    m_fenster.SetAvailable(false);
+    const QString name = m_dialogs.OpenCashBook(StartFolder());
+    m_fenster.SetAvailable(true);
+    if (!name.isEmpty())
+        OpenFile(ToPath(name));
+}
+
+bool CKassenbuchSteuerung::OpenFile(const std::string& path)
+{
+    if (path.empty()) {
+        m_kassenbuch.Close();
+        SetModified(false);
+        m_fenster.EnableAll(false);
+        m_fenster.Refresh();
+        return true;
+    }
+    bool opened = false;
+    {
+        CWarteCursor warten;
+        CBackups backups(m_settings.GetAbsolute(CSettings::BackupPath), m_messages, m_backupClock);
+        backups.MakeBackups(path);
+        opened = IstDatei(path) && m_kassenbuch.Open(path);
+    }
+    if (!opened) {
+        // A failed open may leave the previous cash book in place or a
+        // half-loaded one behind; neither may stay open under the message.
+        m_kassenbuch.Close();
+        SetModified(false);
+        m_fenster.EnableAll(false);
+        m_messages.Error(FehlerBeimLaden);
+        m_fenster.Refresh();
+        return false;
+    }
+    m_settings.AddToHistory(path);
+    m_fenster.RebuildRecentMenu();
+    m_autosave->start();
+    SetModified(false);
+    m_fenster.Refresh();
+    m_fenster.EnableAll(true);
+    return true;
+}
+
+void CKassenbuchSteuerung::Save()
+{
+    if (!IsOpen())
+        return;
+    if (!SaveDocument())
+        return;
+    SetModified(false);
+    m_fenster.Refresh();
+}
+
+void CKassenbuchSteuerung::SaveAs()
+{
+    if (!IsOpen())
+        return;
+    m_fenster.SetAvailable(false);
+    const QString name = m_dialogs.SaveCashBook(StartFolder(), FromPath(m_kassenbuch.GetFileName()));
+    m_fenster.SetAvailable(true);
+    if (name.isEmpty())
+        return;
+    const std::string path = ToPath(name);
+    bool saved = false;
+    {
+        CWarteCursor warten;
+        saved = m_kassenbuch.SaveAs(path);
+    }
+    if (!saved)
+        return;
+    m_settings.AddToHistory(path);
+    m_fenster.RebuildRecentMenu();
+    SetModified(false);
+    m_fenster.Refresh();
+}
+
+void CKassenbuchSteuerung::Close()
+{
+    if (!SaveBeforeLeaving())
+        return;
+    m_kassenbuch.Close();
+    SetModified(false);
+    m_fenster.EnableAll(false);
+    m_fenster.Refresh();
+}
+
+void CKassenbuchSteuerung::OpenRecent(int i)
+{
+    const std::string path = m_settings.GetHistoryEntry(i);
+    if (path == m_kassenbuch.GetFileName())
+        return;
+    // A file that has gone since it was used is passed over in silence.
+    if (!IstDatei(path) || !SaveBeforeLeaving())
+        return;
+    OpenFile(path);
+}
+
+void CKassenbuchSteuerung::ProcessCommandLine(const QStringList& arguments)
+{
+    m_fenster.RebuildRecentMenu();
+    bool tried = false;
+    for (const QString& argument : arguments) {
+        // "/hide" starts the program in the tray; the tray comes with the
+        // window behaviours, until then the switch is accepted and ignored.
+        if (argument == QLatin1String("/hide") || argument == QLatin1String("\\hide"))
+            continue;
+        if (!tried && IstDatei(ToPath(argument))) {
+            tried = true;
+            OpenFile(ToPath(argument));
+        }
+    }
+    if (!tried)
+        OpenFile(m_settings.GetHistoryEntry(0));
+}
+
+void CKassenbuchSteuerung::AutosaveTick()
+{
+    if (!m_settings.GetAutosave() || !IsOpen())
+        return;
+    // A booking being typed stays open: the periodic save neither commits
+    // nor discards it, so only the title is redrawn afterwards.
+    if (!SaveDocument())
+        return;
+    SetModified(false);
+    m_fenster.RefreshTitle();
+}
