@@ -38,7 +38,7 @@ void CBuchungListe::Rebuild()
     CBuchungsAbfrage::Zeilentexte texte;
     int row = 1;
     for (int i : indizes) {
-        CBuchungsAbfrage::Zeile(*journal, i, waehrung, steuer, texte);
+        m_abfrage.Zeilentext(*journal, i, waehrung, steuer, texte);
         for (int col = 0; col < Spaltenzahl; ++col)
             SetItemText(row, col, texte[static_cast<std::size_t>(col)]);
         AlignRow(row);
