@@ -58,6 +58,7 @@ CKassenbuchDlg::CKassenbuchDlg(CSettings& settings, UserMessages& messages, File
 
     CHauptfensterFlaeche& f = *m_flaeche;
     f.eingabe->SetDatenZugriff(this);
+    f.eingabe->SetUserMessages(&m_messages);
     f.liste->SetDatenZugriff(this);
 
     // The mode survives the run; the date does not: the bar starts on today.
