@@ -1,0 +1,127 @@
+// Starting and ending the program as main() does: the settings file that
+// must be there, the VAT-rate file that must be there, the file named on
+// the command line, the settings and the cash book written at the end, and
+// the fatal-error box that ends the program without saving.
+#include "app/CKassenbuchApp.h"
+
+#include "core/CBuchungen.h"
+#include "core/CFirma.h"
+#include "mainwindow/CKassenbuchDlg.h"
+#include "platform/ScriptedFileDialogs.h"
+#include "platform/ScriptedUserMessages.h"
+#include "storage/CKassenbuch.h"
+#include "storage/CSettings.h"
+
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class Start : public ::testing::Test {
+protected:
+    Start() : ordner(temp.path().toStdString()) {}
+
+    void LegeOrdnerAn(bool mitSteuersaetzen = true)
+    {
+        const fs::path data = fs::path(KUVEX_SOURCE_DIR) / "data";
+        fs::copy_file(data / "settings.xml", ordner / "settings.xml");
+        fs::copy_file(data / "laender.xml", ordner / "laender.xml");
+        if (mitSteuersaetzen)
+            fs::copy_file(data / "steuersaetze.xml", ordner / "steuersaetze.xml");
+    }
+    std::string LegeKasseAn(const std::string& name)
+    {
+        ScriptedUserMessages still;
+        CKassenbuch kasse(still);
+        const std::string path = (ordner / name).string();
+        EXPECT_TRUE(kasse.New(path));
+        kasse.GetFirma()->SetKurzbezeichnung("Kiosk");
+        EXPECT_TRUE(kasse.Save());
+        return path;
+    }
+    int Buchungen(const std::string& path)
+    {
+        ScriptedUserMessages still;
+        CKassenbuch kasse(still);
+        return kasse.Open(path) ? kasse.GetBuchungen()->GetCount() : -1;
+    }
+
+    QTemporaryDir temp;
+    fs::path ordner;
+    ScriptedUserMessages messages;
+    ScriptedFileDialogs dialogs;
+};
+
+} // namespace
+
+TEST_F(Start, WithoutSettingsFileTheProgramEndsWithItsMessage)
+{
+    CKassenbuchApp app(ordner, messages, dialogs);
+    EXPECT_FALSE(app.Start({}, false));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "Die Einstellungsdatei (settings.xml) wurde nicht gefunden");
+    EXPECT_EQ(messages.Last().icon, UserMessages::Icon::Error);
+    EXPECT_EQ(app.Window(), nullptr);
+    app.Finish();
+    EXPECT_FALSE(fs::exists(ordner / "settings.xml"));
+}
+
+TEST_F(Start, WithoutVatRateFileTheProgramEndsNamingIt)
+{
+    LegeOrdnerAn(false);
+    CKassenbuchApp app(ordner, messages, dialogs);
+    EXPECT_FALSE(app.Start({}, false));
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "steuersaetze.xml nicht gefunden. Das Programm wird beendet.");
+    EXPECT_EQ(messages.Last().icon, UserMessages::Icon::Error);
+    ASSERT_NE(app.Window(), nullptr);
+    EXPECT_TRUE(app.Window()->MussBeenden());
+    app.Finish();
+    EXPECT_EQ(messages.Count(), 1u);
+}
+
+TEST_F(Start, OpensTheFileArgumentAndWritesSettingsAndCashBookAtTheEnd)
+{
+    LegeOrdnerAn();
+    const std::string kasse = LegeKasseAn("Kiosk.kbx");
+    {
+        CKassenbuchApp app(ordner, messages, dialogs);
+        ASSERT_TRUE(app.Start({QString::fromStdString(kasse)}, false));
+        EXPECT_EQ(app.Window()->windowTitle(), "Kuvex - Kiosk <Kiosk.kbx>");
+        app.Window()->GetBuchungen()->AddItem();
+        app.Finish();
+    }
+    EXPECT_EQ(messages.Count(), 0u);
+    EXPECT_EQ(Buchungen(kasse), 1);
+    // The history reached the disk: a second start opens the file itself.
+    ScriptedUserMessages still;
+    CSettings settings(ordner, still);
+    ASSERT_TRUE(settings.Load());
+    EXPECT_EQ(settings.GetHistoryEntry(0), kasse);
+    CKassenbuchApp zweite(ordner, messages, dialogs);
+    ASSERT_TRUE(zweite.Start({}, false));
+    EXPECT_EQ(zweite.Window()->windowTitle(), "Kuvex - Kiosk <Kiosk.kbx>");
+    zweite.Finish();
+}
+
+TEST_F(Start, FatalErrorShowsItsTextAndLeavesTheCashBookUnsaved)
+{
+    LegeOrdnerAn();
+    const std::string kasse = LegeKasseAn("Kiosk.kbx");
+    CKassenbuchApp app(ordner, messages, dialogs);
+    ASSERT_TRUE(app.Start({QString::fromStdString(kasse)}, false));
+    app.Window()->GetBuchungen()->AddItem();
+    app.Fatal("Ung\xFCltige Datei");
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text,
+              "Ein schwerwiegender Fehler ist aufgetreten. Das Programm wird beendet.\nUng\xFCltige Datei");
+    EXPECT_EQ(messages.Last().icon, UserMessages::Icon::Error);
+    app.Finish();
+    EXPECT_EQ(Buchungen(kasse), 0);
+}
