@@ -13,5 +13,6 @@ int main()
     BenchBuchungen();
     BenchKassenbuch();
     BenchListe();
+    BenchListeGrid();
     return 0;
 }

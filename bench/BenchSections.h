@@ -13,3 +13,7 @@ void BenchKassenbuch();
 // The booking list's period query for the busiest month of 200,000
 // generated bookings, against a bare walk over the journal.
 void BenchListe();
+
+// The booking list grid switched to the busiest month of 200,000 generated
+// bookings, against the engine's period query for that month.
+void BenchListeGrid();

@@ -34,6 +34,8 @@ void CBuchungListe::Rebuild()
     const CSteuersaetze* steuer = m_zugriff->GetSteuersaetze();
 
     BeginUpdate();
+    // Rows kept from the last listing already carry the list's alignment.
+    const int ausgerichtet = GetRowCount();
     SetRowCount(static_cast<int>(indizes.size()) + 1);
     CBuchungsAbfrage::Zeilentexte texte;
     int row = 1;
@@ -41,7 +43,8 @@ void CBuchungListe::Rebuild()
         m_abfrage.Zeilentext(*journal, i, waehrung, steuer, texte);
         for (int col = 0; col < Spaltenzahl; ++col)
             SetItemText(row, col, texte[static_cast<std::size_t>(col)]);
-        AlignRow(row);
+        if (row >= ausgerichtet)
+            AlignRow(row);
         SetItemData(row, Tag, i);
         ++row;
     }
