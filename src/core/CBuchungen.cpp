@@ -1,6 +1,8 @@
 // The journal's index checks, sums and its "Buchungen.dat" form.
 #include "core/CBuchungen.h"
 
+#include <algorithm>
+
 #include <cstdint>
 #include <cstdio>
 
@@ -252,9 +254,13 @@ bool CBuchungen::Read(CBinStream& stream, std::string* error)
             throw CFehler("Ung\xFCltige Datei");
         const std::uint32_t count = stream.ReadU32();
         Clear();
-        // The count is not trusted for reserving: records are appended as
-        // they are actually read, so a damaged count ends at the stream's
-        // end instead of taking gigabytes.
+        // The count alone is never trusted for reserving: a record takes at
+        // least kRecordFixedSize bytes, so the bytes actually present bound
+        // what a damaged count can make us reserve. Reserving at all matters:
+        // growing record by record made opening 200,000 bookings several
+        // times slower than inflating them.
+        const std::size_t possible = stream.Remaining() / buchungen_format::kRecordFixedSize;
+        m_saetze.reserve(std::min<std::size_t>(count, possible));
         for (std::uint32_t k = 0; k < count; ++k)
             m_saetze.push_back(ReadRecord(stream));
     } catch (const CFehler& e) {
