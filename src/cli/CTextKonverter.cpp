@@ -2,16 +2,9 @@
 
 #include <cstdint>
 
-namespace {
+#include "core/Windows1252.h"
 
-// Code points of the bytes 0x80 ... 0x9F. The five bytes Windows-1252
-// leaves undefined map to the C1 control of the same number, as Windows'
-// own conversion does, so every byte survives the round trip.
-constexpr char32_t kHoheZeichen[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+namespace {
 
 void HaengeAn(std::string& out, char32_t c)
 {
@@ -29,12 +22,8 @@ void HaengeAn(std::string& out, char32_t c)
 
 int ByteFuer(char32_t c)
 {
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
-        return static_cast<int>(c);
-    for (int i = 0; i < 32; ++i)
-        if (kHoheZeichen[i] == c)
-            return 0x80 + i;
-    return -1;
+    const auto byte = Windows1252::FromUnicode(c);
+    return byte ? *byte : -1;
 }
 
 } // namespace
@@ -44,7 +33,7 @@ std::string CTextKonverter::ZuUtf8(const std::string& cp1252)
     std::string out;
     out.reserve(cp1252.size() + cp1252.size() / 4);
     for (unsigned char b : cp1252)
-        HaengeAn(out, b >= 0x80 && b < 0xA0 ? kHoheZeichen[b - 0x80] : char32_t(b));
+        HaengeAn(out, Windows1252::ToUnicode(b));
     return out;
 }
 

@@ -7,8 +7,8 @@
 #include "widgets/grid/CGridCtrl.h"
 #include "widgets/grid/GridAmountValidator.h"
 #include "widgets/grid/GridNumberValidator.h"
-#include "widgets/grid/GridText.h"
-#include "widgets/grid/GridTextValidator.h"
+#include "platform/Cp1252.h"
+#include "platform/Cp1252Validator.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -48,11 +48,11 @@ QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         auto* box = new CGridComboEditor(parent);
         box->setFrame(false);
         for (const std::string& option : combo->GetOptions())
-            box->addItem(GridText::ToQt(option));
+            box->addItem(Cp1252::ToQString(option));
         if (combo->GetStyle() == CGridCellCombo::Style::DropDown) {
             box->setEditable(true);
             box->setInsertPolicy(QComboBox::NoInsert);
-            box->lineEdit()->setValidator(new GridTextValidator(box));
+            box->lineEdit()->setValidator(new Cp1252Validator(box));
         }
         connect(box, &CGridComboEditor::optionPicked, &m_grid, &CGridCtrl::EndEditing);
         editor = box;
@@ -67,7 +67,7 @@ QWidget* CGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
         break;
     }
     case GridCellKind::Text:
-        editor = MakeLineEdit(parent, new GridTextValidator());
+        editor = MakeLineEdit(parent, new Cp1252Validator());
         break;
     }
     m_grid.EditorCreated(editor, index);
@@ -88,9 +88,9 @@ void CGridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) con
             ? static_cast<const CGridCellCombo*>(cell)->FindText() : -1;
         box->setCurrentIndex(found);
         if (box->isEditable())
-            box->setEditText(GridText::ToQt(cell->GetText()));
+            box->setEditText(Cp1252::ToQString(cell->GetText()));
     } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-        edit->setText(GridText::ToQt(cell->GetText()));
+        edit->setText(Cp1252::ToQString(cell->GetText()));
         edit->selectAll();
     }
 }
@@ -107,7 +107,7 @@ bool CGridDelegate::EditorText(QWidget* editor, int row, int col, std::string& t
         return false;
     if (auto* box = qobject_cast<QComboBox*>(editor)) {
         if (box->isEditable()) {
-            const std::optional<std::string> typed = GridText::FromQt(box->currentText());
+            const std::optional<std::string> typed = Cp1252::FromQString(box->currentText());
             if (!typed)
                 return false;
             text = *typed;
@@ -129,7 +129,7 @@ bool CGridDelegate::EditorText(QWidget* editor, int row, int col, std::string& t
         text = cell->GetText();
         return true;
     }
-    const std::optional<std::string> typed = GridText::FromQt(edit->text());
+    const std::optional<std::string> typed = Cp1252::FromQString(edit->text());
     if (!typed)
         return false;
     text = *typed;

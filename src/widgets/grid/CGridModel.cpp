@@ -2,7 +2,7 @@
 
 #include "widgets/grid/CGridCellCheck.h"
 #include "widgets/grid/GridDefs.h"
-#include "widgets/grid/GridText.h"
+#include "platform/Cp1252.h"
 
 #include <QBrush>
 
@@ -47,7 +47,7 @@ QVariant CGridModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return cell ? GridText::ToQt(cell->GetText()) : QString();
+        return cell ? Cp1252::ToQString(cell->GetText()) : QString();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(AlignmentOf(EffectiveFormat(row, col)));
     case Qt::BackgroundRole: {
@@ -106,7 +106,7 @@ QVariant CGridModel::headerData(int section, Qt::Orientation orientation, int ro
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && m_fixedRows > 0
         && section >= 0 && section < m_cols) {
         const CGridCellBase* cell = GetCell(0, section);
-        return cell ? GridText::ToQt(cell->GetText()) : QString();
+        return cell ? Cp1252::ToQString(cell->GetText()) : QString();
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -2,7 +2,7 @@
 // the grid, and filling thousands of rows.
 #include "GridFixture.h"
 
-#include "widgets/grid/GridText.h"
+#include "platform/Cp1252.h"
 
 #include <QElapsedTimer>
 #include <QHeaderView>
@@ -183,13 +183,13 @@ TEST_F(GridFixture, TextsAreWindows1252Bytes)
     grid->SetItemText(1, 0, "\x80 5,00 \x84Gr\xFC\xDF" "e\x93 \x81");
     EXPECT_EQ(grid->model()->index(1, 0).data().toString(),
               QString::fromUtf8("\u20AC 5,00 \u201EGr\u00FC\u00DFe\u201C \u0081"));
-    EXPECT_EQ(GridText::FromQt(QString::fromUtf8("\u20AC\u0178\u00FF")), std::string("\x80\x9F\xFF"));
-    EXPECT_FALSE(GridText::FromQt(QString::fromUtf8("\u4E2D")).has_value());
-    EXPECT_FALSE(GridText::FromQt(QString(QChar(0x80))).has_value());
+    EXPECT_EQ(Cp1252::FromQString(QString::fromUtf8("\u20AC\u0178\u00FF")), std::string("\x80\x9F\xFF"));
+    EXPECT_FALSE(Cp1252::FromQString(QString::fromUtf8("\u4E2D")).has_value());
+    EXPECT_FALSE(Cp1252::FromQString(QString(QChar(0x80))).has_value());
     std::string all;
     for (int b = 1; b < 256; ++b)
         all += static_cast<char>(b);
-    EXPECT_EQ(GridText::FromQt(GridText::ToQt(all)), all);
+    EXPECT_EQ(Cp1252::FromQString(Cp1252::ToQString(all)), all);
 
     // The editor refuses what the cell could not store.
     ASSERT_TRUE(grid->EditCell(2, 0));
