@@ -50,8 +50,9 @@ TEST_F(ListeTest, LayoutColoursAndTheWidthOfTheTextColumn)
     EXPECT_EQ(liste->GetFixedColumnCount(), 0);
     for (int col = 0; col < 8; ++col) {
         EXPECT_EQ(Text(0, col), koepfe[col]);
-        if (breiten[col] > 0)
+        if (breiten[col] > 0) {
             EXPECT_EQ(liste->GetColumnWidth(col), breiten[col]) << col;
+        }
         EXPECT_TRUE(liste->GetItemFormat(0, col) & GVF_CENTER) << col;
         const QModelIndex kopf = liste->model()->index(0, col);
         EXPECT_EQ(liste->model()->data(kopf, Qt::BackgroundRole).value<QBrush>().color(), QColor(0, 51, 170));
