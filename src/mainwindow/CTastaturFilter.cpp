@@ -5,8 +5,7 @@
 #include <QWidget>
 
 CTastaturFilter::CTastaturFilter(QWidget& window, Ziel& ziel)
-    : QObject(&window)
-    , m_window(window)
+    : m_window(window)
     , m_ziel(ziel)
 {
     setObjectName(QStringLiteral("tastaturFilter"));

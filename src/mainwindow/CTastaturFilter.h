@@ -29,7 +29,8 @@ public:
         virtual void Generator() = 0;          // Ctrl+G
     };
 
-    // Watches every key of the application that is meant for window.
+    // Watches every key of the application that is meant for window; the
+    // owner keeps the filter no longer than the window.
     CTastaturFilter(QWidget& window, Ziel& ziel);
     ~CTastaturFilter() override;
 
