@@ -44,7 +44,20 @@ void CBuchungsBefehle::AuswahlGeaendert(int /*row*/)
     const int buchung = m_liste.GetSelectedBooking();
     if (buchung < 0)
         return;
-    if (!m_zugriff.SettlePendingEntry(1, false) || m_eingabe.GetState() != 0)
+    if (!m_zugriff.SettlePendingEntry(1, false)) {
+        // The user kept the open booking, so the list must point at it
+        // again: left on the clicked row, a second click there would change
+        // nothing and never ask again.
+        const int offen = m_eingabe.GetRecordIndex();
+        if (offen >= 0) {
+            m_liste.SelectBooking(offen);
+        } else {
+            m_liste.SetSelectedRange(-1, -1, -1, -1);
+            m_liste.SetFocusCell(-1, -1);
+        }
+        return;
+    }
+    if (m_eingabe.GetState() != 0)
         return;
     // Settling rebuilds the list, and a booking committed there may have
     // moved the rows; the journal index chosen stays the same, so open that

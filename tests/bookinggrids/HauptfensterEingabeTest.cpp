@@ -184,16 +184,19 @@ TEST_F(HauptfensterEingabe, ClickingAnotherBookingAsksFirstAndCancelKeepsTheOldO
     EXPECT_EQ(Eingabe().GetRecordIndex(), 0);
     EXPECT_EQ(Eingabe().GetItemText(1, 4), "11,00");
     EXPECT_EQ(Journal().GetItem(0, 0).Einnahme, CBetrag(100000));
+    // The list points at the booking still open, not at the clicked row.
+    EXPECT_EQ(Liste().GetSelectedBooking(), 0);
 
-    // No: the change is thrown away and the clicked booking opens (the
-    // list still has row 2 focused after the cancel, so row 1 is clicked).
+    // So clicking row 2 again asks again; No throws the change away and
+    // opens the clicked booking.
     messages.Queue(A::No);
-    KlickeZeile(1);
+    KlickeZeile(2);
     EXPECT_EQ(messages.Count(), 2u);
     EXPECT_EQ(Eingabe().GetState(), 1);
-    EXPECT_EQ(Eingabe().GetRecordIndex(), 0);
-    EXPECT_EQ(Eingabe().GetItemText(1, 4), "10,00");
+    EXPECT_EQ(Eingabe().GetRecordIndex(), 1);
     EXPECT_EQ(Journal().GetItem(0, 0).Einnahme, CBetrag(100000));
+    KlickeZeile(1);
+    EXPECT_EQ(Eingabe().GetItemText(1, 4), "10,00");
 
     // Without changes the next click opens the booking at once.
     KlickeZeile(2);
