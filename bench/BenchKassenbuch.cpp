@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,6 +17,7 @@
 #include "core/CBelegtexte.h"
 #include "core/CBinStream.h"
 #include "core/CBuchungen.h"
+#include "core/CBuchungsGenerator.h"
 #include "core/CFirma.h"
 #include "core/UserMessages.h"
 #include "storage/CKassenbuch.h"
@@ -39,40 +39,6 @@ public:
     }
     void ShowSystemError(int code) override { std::fprintf(stderr, "kassenbuch: system error %d\n", code); }
 };
-
-// A deterministic journal of the usual shape: one line mostly, split
-// bookings now and then, invoice numbers and notes on some.
-void FillJournal(CBuchungen& j, int count)
-{
-    static const char* const kTexte[] = {"Umsatz 19%", "Umsatz 7%", "Wareneinkauf", "B\xFCromaterial",
-                                         "Porto", "Bewirtung", "Privatentnahme", "Bankeinzahlung"};
-    std::vector<CDatum> days;
-    for (CDatum d = CDatum::FromYMD(2003, 1, 1); d < CDatum::FromYMD(2006, 1, 1); d = d.NextDay())
-        days.push_back(d);
-    std::mt19937 rng(20040328);
-    for (int k = 0; k < count; ++k) {
-        const int i = j.AddItem();
-        CBuchungssatz& s = j.GetItem(i);
-        s.Datum = days[rng() % days.size()];
-        if (rng() % 3 == 0)
-            s.RgNr = "RG-" + std::to_string(rng() % 100000);
-        if (rng() % 4 == 0)
-            s.Notiz = "Notiz " + std::to_string(k);
-        s.Aufteilung = rng() % 10 == 0;
-        const int lines = s.Aufteilung ? 2 + static_cast<int>(rng() % 3) : 1;
-        for (int z = 0; z < lines; ++z) {
-            CBuchungszeile& line = j.GetItem(i, j.AddLine(i));
-            const unsigned t = rng() % 8;
-            line.Bezeichnung = kTexte[t];
-            const std::int64_t amount = static_cast<std::int64_t>(rng() % 5000000) * 100;
-            if (t < 2 || t == 7)
-                line.Einnahme = CBetrag(amount);
-            else
-                line.Ausgabe = CBetrag(amount);
-            line.UStID = static_cast<std::int16_t>(t < 2 ? 100 : 200);
-        }
-    }
-}
 
 // Raw deflate (as in a ZIP member) of one buffer at the default level.
 std::string Deflate(const std::string& in)
@@ -126,7 +92,7 @@ void BenchKassenbuch()
 
     PrintingMessages messages;
     CBuchungen journal;
-    FillJournal(journal, kBookings);
+    CBuchungsGenerator::GenerateBookings(journal, CBelegtexte(), kBookings, 1);
 
     // The bytes Save stores, for zlib alone to deflate and inflate.
     std::vector<std::string> members;
