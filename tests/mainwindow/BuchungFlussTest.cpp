@@ -181,8 +181,11 @@ TEST_F(BuchungFluss, SelectionWithUnsavedChangesAsksAndCancelKeepsTheOldBooking)
     emit fenster->Liste().bookingSelectionChanged(1);
     EXPECT_EQ(fenster->Eingabe().GetState(), 2);
     EXPECT_EQ(fenster->Eingabe().GetRecordIndex(), -1);
+    // The new booking stays open, so no listed booking stays selected.
+    EXPECT_EQ(fenster->Liste().GetSelectedBooking(), -1);
 
     // Yes: the new booking is written, then the chosen one is opened.
+    fenster->Liste().SelectBooking(0);
     messages.Queue(A::Yes);
     emit fenster->Liste().bookingSelectionChanged(1);
     EXPECT_EQ(Anzahl(), 3);
