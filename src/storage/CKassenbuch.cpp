@@ -232,8 +232,13 @@ bool CKassenbuch::Save()
         }
         if (!zip.Close() || !file.Commit())
             throw CFehler(kFehlerSpeichern);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         // The temporary file goes with `file`; the cash book is untouched.
+        // A refusal of the journal itself (a text too long for the file)
+        // names the booking; without that the user could not know what to
+        // shorten, and every later save would fail the same way.
+        if (dynamic_cast<const CFehler*>(&e) && std::string(e.what()) != kFehlerSpeichern)
+            m_messages.Error(e.what());
         m_messages.Error(kFehlerSpeichern);
         return false;
     }

@@ -237,7 +237,12 @@ TEST_F(KassenbuchTest, TooLongTextIsAWriteFailureNotACorruptFile)
     int i = book.GetBuchungen()->AddItem();
     book.GetBuchungen()->SetNotiz(i, std::string(40000, 'x'));
     EXPECT_FALSE(book.Save());
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{kSpeichern});
+    // First why (which booking), then the failure itself.
+    const std::vector<std::string> texts = messages.Texts();
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0].rfind("Ein Text der Buchung Nr. 1 vom ", 0), 0u) << texts[0];
+    EXPECT_NE(texts[0].find(" ist zu lang zum Speichern (h\xF6" "chstens 32767 Zeichen)."), std::string::npos);
+    EXPECT_EQ(texts[1], kSpeichern);
     EXPECT_EQ(ReadFile(file), before);
 }
 
