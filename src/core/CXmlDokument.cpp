@@ -2,6 +2,7 @@
 
 #include "core/Konvertierung.h"
 
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <iterator>
@@ -173,13 +174,37 @@ bool CXmlDokument::SaveStream(std::ostream& out) const
 
 bool CXmlDokument::SaveFile(const std::string& path) const
 {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    if (!SaveStream(out))
-        return false;
-    out.close();
-    return static_cast<bool>(out);
+    // Written beside the file and renamed over it, so that a full disk or a
+    // crash half-way leaves the old file as it was: a VAT-rate table cut
+    // short would otherwise load as no rates at all, without a word.
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path target(path);
+    if (fs::is_symlink(target, ec)) {
+        fs::path resolved = fs::canonical(target, ec);
+        if (!ec)
+            target = resolved;
+    }
+    fs::path temp = target;
+    temp += ".tmp";
+    bool ok = false;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (out && SaveStream(out)) {
+            out.close();
+            ok = static_cast<bool>(out);
+        }
+    }
+    if (ok) {
+        const fs::file_status old = fs::status(target, ec);
+        if (!ec && fs::is_regular_file(old))
+            fs::permissions(temp, old.permissions(), ec);
+        fs::rename(temp, target, ec);
+        ok = !ec;
+    }
+    if (!ok)
+        fs::remove(temp, ec);
+    return ok;
 }
 
 CXmlElement CXmlDokument::Find(const std::string& path) const

@@ -9,6 +9,11 @@
 
 #include <sstream>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const char* const Laender3 =
@@ -277,6 +282,39 @@ TEST(XmlDokument, ParseErrorsLeaveAnEmptyDocument)
 TEST(XmlDokument, SaveFileFailsForAFolderThatDoesNotExist)
 {
     EXPECT_FALSE(CXmlDokument("<A/>").SaveFile("/nonexistent/kuvex/a.xml"));
+}
+
+TEST(XmlDokument, SaveFileThatFailsHalfWayLeavesTheOldFileIntact)
+{
+    // The VAT-rate table is written back with SaveFile; cut short, it would
+    // load as no rates at all. A file-size limit makes the write fail as a
+    // full disk would; it runs in a child process so the limit stays there.
+    const XmlTempDatei datei(Laender3);
+    const std::string vorher = datei.Lesen();
+    const pid_t kind = fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        CXmlDokument gross("<R/>");
+        for (int i = 0; i < 2000; ++i)
+            CXmlDokument::AddChild(gross.GetRoot(), "Eintrag", "Text " + std::to_string(i));
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit grenze{static_cast<rlim_t>(vorher.size() + 16), static_cast<rlim_t>(vorher.size() + 16)};
+        setrlimit(RLIMIT_FSIZE, &grenze);
+        _exit(gross.SaveFile(datei.Path()) ? 1 : 0);
+    }
+    int status = 0;
+    waitpid(kind, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0); // the save reported its failure
+    EXPECT_EQ(datei.Lesen(), vorher);
+    EXPECT_FALSE(std::filesystem::exists(datei.Path() + ".tmp"));
+
+    // Without the fault the same save replaces the file, keeping its mode.
+    std::filesystem::permissions(datei.Path(), std::filesystem::perms(0640));
+    CXmlDokument neu("<R><A>x</A></R>");
+    ASSERT_TRUE(neu.SaveFile(datei.Path()));
+    EXPECT_EQ(datei.Lesen(), Gespeichert(neu));
+    EXPECT_EQ(std::filesystem::status(datei.Path()).permissions(), std::filesystem::perms(0640));
 }
 
 TEST(XmlDokument, WhitespaceOnlyTextAndEmptyElementsStayStable)
