@@ -94,7 +94,14 @@ void CKassenbuchSteuerung::New()
         return;
     const std::string path = ToPath(name);
     if (!m_kassenbuch.New(path)) {
+        // The refused name (another program has it) leaves the previous cash
+        // book loaded; it was saved just above, and with every command
+        // switched off it could not be worked on, so it is closed as after a
+        // failed open.
+        m_kassenbuch.Close();
+        SetModified(false);
         m_fenster.EnableAll(false);
+        m_fenster.Refresh();
         return;
     }
     m_settings.AddToHistory(path);

@@ -123,6 +123,34 @@ TEST_F(DateiFluss, NewCashBookIsNamedInTheTitleAndHistory)
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+TEST_F(DateiFluss, NewRefusedForALockedNameLeavesNoCashBookOpen)
+{
+    const std::string laden = LegeKasseAn("Laden.kbx", {});
+    const std::string belegt = Pfad("Kassen/Belegt.kbx");
+    // Another program has the chosen name open.
+    ScriptedUserMessages still;
+    CKassenbuch andere(still);
+    ASSERT_TRUE(andere.New(belegt));
+
+    Start();
+    fenster->ProcessCommandLine({QString::fromStdString(laden)});
+    ASSERT_EQ(Titel(), "Kuvex - Laden <Laden.kbx>");
+    BucheImSpeicher();
+    dialogs.Queue(QString::fromStdString(belegt));
+    Aktion("actionNeu")->trigger();
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, CKassenbuch::kDateiGesperrt);
+    // The old cash book was saved on the way out and is no longer open:
+    // nothing stays loaded behind a window whose commands are all off.
+    EXPECT_EQ(BuchungenAufPlatte(laden), 1);
+    EXPECT_EQ(fenster->GetBuchungen(), nullptr);
+    EXPECT_EQ(Titel(), "Kuvex");
+    EXPECT_EQ(fenster->findChild<QLabel*>("labelWaehrung0")->text(), "-");
+    EXPECT_EQ(fenster->Liste().GetRowCount(), 1);
+    ErwarteFreigabe(false);
+    EXPECT_EQ(settings->GetHistoryEntry(0), laden);
+}
+
 TEST_F(DateiFluss, OpenMakesBackupsStartsAutosaveAndNamesTheCompany)
 {
     const std::string laden = LegeKasseAn("Laden.kbx", {{CDatum::FromYMD(2004, 3, 15), CBetrag(10000), {}}},
