@@ -222,6 +222,28 @@ TEST_F(DateiFluss, SaveClearsTheModifiedFlagAndSaveAsMovesToTheNewName)
     EXPECT_EQ(messages.Count(), 0u);
 }
 
+TEST_F(DateiFluss, FailedSaveAsKeepsSavingToTheOpenFile)
+{
+    const std::string laden = LegeKasseAn("Laden.kbx", {});
+    Start();
+    fenster->ProcessCommandLine({QString::fromStdString(laden)});
+    BucheImSpeicher();
+    // A folder that does not exist: nothing can be written there.
+    dialogs.Queue(QString::fromStdString(Pfad("Fehlt/Kopie.kbx")));
+    Aktion("actionSpeichernUnter")->trigger();
+    ASSERT_GE(messages.Count(), 1u);
+    EXPECT_EQ(messages.Boxes().front().text, "Fehler beim Anlegen der Datei " + Pfad("Fehlt/Kopie.kbx"));
+    EXPECT_EQ(Titel(), "Kuvex - Laden <Laden.kbx>");
+    EXPECT_EQ(fenster->Steuerung().Dokument().GetFileName(), laden);
+    EXPECT_EQ(settings->GetHistoryEntry(0), laden);
+    const std::size_t boxes = messages.Count();
+    // The booking reaches the cash book on the way out.
+    Aktion("actionSchliessen")->trigger();
+    EXPECT_EQ(messages.Count(), boxes);
+    EXPECT_EQ(Titel(), "Kuvex");
+    EXPECT_EQ(BuchungenAufPlatte(laden), 1);
+}
+
 TEST_F(DateiFluss, CloseSavesWithoutAskingAndEmptiesTheWindow)
 {
     const std::string laden = LegeKasseAn("Laden.kbx", {{CDatum::FromYMD(2004, 3, 15), CBetrag(50000), {}}});
