@@ -58,21 +58,41 @@ char FromCodePoint(char32_t cp)
     return '?';
 }
 
+// The program's documents are a few levels deep. A file nested far deeper
+// is damaged or hostile: walking it recursively would overflow the stack,
+// and its indented save would grow with the square of the depth.
+constexpr int MaxDepth = 256;
+
 // A character reference beyond Latin-1 (say "&#8364;") is stored as its
 // Windows-1252 byte right after parsing, so that what a getter answers is
-// also what the next save writes.
-void NormaliseTexts(pugi::xml_node node)
+// also what the next save writes. Walks without recursion; false when the
+// document is nested deeper than MaxDepth.
+bool NormaliseTexts(pugi::xml_node top)
 {
-    for (pugi::xml_node child : node.children()) {
-        if (IsText(child)) {
-            const std::string value = child.value();
+    int depth = 1;
+    pugi::xml_node node = top.first_child();
+    while (node) {
+        if (IsText(node)) {
+            const std::string value = node.value();
             const std::string normal = CXmlDokument::ToUtf8(CXmlDokument::FromUtf8(value));
             if (normal != value)
-                child.set_value(normal.c_str());
-        } else {
-            NormaliseTexts(child);
+                node.set_value(normal.c_str());
         }
+        if (node.first_child()) {
+            if (++depth > MaxDepth)
+                return false;
+            node = node.first_child();
+            continue;
+        }
+        while (!node.next_sibling()) {
+            node = node.parent();
+            --depth;
+            if (!node || node == top)
+                return true;
+        }
+        node = node.next_sibling();
     }
+    return true;
 }
 
 pugi::xml_node Resolve(pugi::xml_node from, const CXmlPfad& path)
@@ -126,7 +146,10 @@ bool CXmlDokument::Parse(const std::string& bytes)
             m_doc->reset();
             return false;
         }
-        NormaliseTexts(*m_doc);
+        if (!NormaliseTexts(*m_doc)) {
+            m_doc->reset();
+            return false;
+        }
         return true;
     } catch (const std::exception&) {
         m_doc->reset();

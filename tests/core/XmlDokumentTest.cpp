@@ -279,6 +279,34 @@ TEST(XmlDokument, ParseErrorsLeaveAnEmptyDocument)
     EXPECT_EQ(doc.GetString("Laender/Land[2]/Waehrung"), "CHF");
 }
 
+TEST(XmlDokument, DeeplyNestedTextIsRejectedNotACrash)
+{
+    // A hostile member of a cash-book file: 100,000 nested elements in
+    // 700 kB. Loading must fail cleanly (the stack is not the limit), while
+    // ordinary nesting, character references deep inside included, loads.
+    auto verschachtelt = [](int tiefe, const std::string& innen) {
+        std::string text;
+        for (int i = 0; i < tiefe; ++i)
+            text += "<a>";
+        text += innen;
+        for (int i = 0; i < tiefe; ++i)
+            text += "</a>";
+        return text;
+    };
+    CXmlDokument doc(Laender3);
+    EXPECT_FALSE(doc.LoadStream(verschachtelt(100000, "x")));
+    EXPECT_FALSE(doc.GetRoot());
+
+    ASSERT_TRUE(doc.LoadStream(verschachtelt(50, "&#8364;") + "<!-- Ende -->"));
+    std::string pfad;
+    for (int i = 0; i < 50; ++i)
+        pfad += "a/";
+    EXPECT_EQ(doc.GetString(pfad), "\x80");
+    ASSERT_TRUE(doc.LoadStream(std::string("<R><A><B>1</B></A><C>&#8364;</C></R>")));
+    EXPECT_EQ(doc.GetString("R/C"), "\x80");
+    EXPECT_EQ(doc.GetInt("R/A/B"), 1);
+}
+
 TEST(XmlDokument, SaveFileFailsForAFolderThatDoesNotExist)
 {
     EXPECT_FALSE(CXmlDokument("<A/>").SaveFile("/nonexistent/kuvex/a.xml"));
