@@ -179,17 +179,10 @@ void CKassenbuchSteuerung::SaveAs()
     if (name.isEmpty())
         return;
     const std::string path = ToPath(name);
-    const std::string vorher = m_kassenbuch.GetFileName();
     bool saved = false;
     {
         CWarteCursor warten;
         saved = m_kassenbuch.SaveAs(path);
-        // The document takes the new name before it writes; when the write
-        // fails there, every later save (also the one at the end) would go
-        // to that name and never reach the file the title shows. Back to
-        // its own file, with what there is now.
-        if (!saved && m_kassenbuch.GetFileName() != vorher)
-            m_kassenbuch.SaveAs(vorher);
     }
     if (!saved)
         return;

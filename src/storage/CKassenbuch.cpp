@@ -1,5 +1,7 @@
 #include "storage/CKassenbuch.h"
 
+#include <utility>
+
 #include "core/CBelegtexte.h"
 #include "core/CBinStream.h"
 #include "core/CBuchungen.h"
@@ -170,12 +172,21 @@ bool CKassenbuch::SaveAs(const std::string& path)
     bool keep = false;
     if (!path.empty() && !LockFor(path, fresh, keep))
         return false;
-    m_fileName = path;
-    if (path.empty())
-        m_lock.Release();
-    else
-        TakeLock(fresh, keep);
-    return Save();
+    // The document moves to the new name only once the file has been
+    // written there: after a failed save-as every later save (the one at
+    // the end too) must still reach the file the user has open.
+    std::string oldName = std::exchange(m_fileName, path);
+    CFileLock oldLock;
+    if (!keep) {
+        oldLock = std::move(m_lock);
+        m_lock = std::move(fresh);
+    }
+    if (Save())
+        return true;
+    m_fileName = std::move(oldName);
+    if (!keep)
+        m_lock = std::move(oldLock);
+    return false;
 }
 
 bool CKassenbuch::Save()

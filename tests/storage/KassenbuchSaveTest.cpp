@@ -128,21 +128,36 @@ TEST_F(KassenbuchTest, SaveRefusesAnIncompleteOrUnnamedDocument)
     EXPECT_TRUE(fs::is_empty(dir.Path()));
 }
 
-TEST_F(KassenbuchTest, SaveAsIntoMissingFolderReportsTheFullPath)
+TEST_F(KassenbuchTest, SaveAsIntoMissingFolderReportsTheFullPathAndKeepsTheOpenFile)
 {
     std::string target = (dir / "fehlt" / "Neu.kbx").string();
+    std::string laden = (dir / "Laden.kbx").string();
     CKassenbuch book(messages);
-    book.New((dir / "Laden.kbx").string());
+    book.New(laden);
+    ASSERT_TRUE(book.Save());
     EXPECT_FALSE(book.SaveAs(target));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Fehler beim Anlegen der Datei " + target});
-    EXPECT_EQ(book.GetFileName(), target);
     EXPECT_FALSE(fs::exists(dir / "fehlt"));
 
-    // Once the folder exists the same document saves there.
+    // The document stays on the file it has open, lock included, so the
+    // next save (and the one at the end) still reaches it.
+    EXPECT_EQ(book.GetFileName(), laden);
+    CKassenbuch other(messages);
     messages.Clear();
-    fs::create_directory(dir / "fehlt");
+    EXPECT_FALSE(other.Open(laden));
+    messages.Clear();
+    book.GetBuchungen()->AddItem();
     EXPECT_TRUE(book.Save());
     EXPECT_TRUE(messages.boxes.empty());
+    CKassenbuch reread(messages);
+    book.Close();
+    ASSERT_TRUE(reread.Open(laden));
+    EXPECT_EQ(reread.GetBuchungen()->GetCount(), 1);
+
+    // Once the folder exists, save-as succeeds there.
+    fs::create_directory(dir / "fehlt");
+    EXPECT_TRUE(reread.SaveAs(target));
+    EXPECT_EQ(reread.GetFileName(), target);
     EXPECT_EQ(InspectArchive(target).members.size(), 3u);
 }
 
