@@ -1,7 +1,6 @@
 #include "storage/CSettings.h"
 
 #include "core/UserMessages.h"
-#include "storage/CAtomicFile.h"
 
 #include <algorithm>
 
@@ -27,10 +26,8 @@ bool CSettings::Save() const
 {
     if (!m_parsed)
         return false;
-    CAtomicFile file(GetFilePath());
-    if (!file.Create() || !SaveFile(file.TempPath().string()))
-        return false;
-    return file.Commit();
+    // SaveFile replaces the file as a whole or not at all.
+    return SaveFile(GetFilePath().string());
 }
 
 std::string CSettings::GetAbsolute(const std::string& key) const
