@@ -7,18 +7,9 @@
 #include "core/CBinStream.h"
 #include "core/CFehler.h"
 
-namespace {
+#include "ErrorOf.h"
 
-template <class F>
-std::string ErrorOf(F&& f)
-{
-    try {
-        f();
-    } catch (const CFehler& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
+namespace {
 
 const std::string kEnde = "Streamende erreicht";
 

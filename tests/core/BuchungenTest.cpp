@@ -9,21 +9,12 @@
 #include "core/CBuchungen.h"
 #include "core/CFehler.h"
 
+#include "ErrorOf.h"
+
 namespace {
 
 const std::string kIndex = "GetItem: Index ung\xFCltig";
 const std::string kZeile = "GetItem: Buchungssatz-Index ung\xFCltig";
-
-template <class F>
-std::string ErrorOf(F&& f)
-{
-    try {
-        f();
-    } catch (const CFehler& e) {
-        return e.what();
-    }
-    return "(no error)";
-}
 
 // Appends a booking with one line.
 int Add(CBuchungen& j, CDatum datum, std::int64_t einnahme, std::int64_t ausgabe,
