@@ -50,7 +50,7 @@ public:
     CBelegtexte* GetBelegtexte() override { return &katalog; }
     CFirma* GetFirma() override { return &firma; }
     CSteuersaetze* GetSteuersaetze() override { return &steuer; }
-    bool SettlePendingEntry(int, bool) override { return true; }
+    bool SettlePendingEntry(SettleMode, bool) override { return true; }
     void SetAvailable(bool) override {}
 
     CDatum datum;

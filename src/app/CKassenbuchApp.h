@@ -1,7 +1,8 @@
 #pragma once
-// Starting and ending the program around its main window: the settings
-// from the program's folder (the program cannot run without them), the
-// window, the command line, and writing the settings back at the end.
+// Starting and ending the program around its main window: the program
+// session (settings and VAT-rate table; the program cannot run without
+// them), the window, the command line, and writing the settings back at
+// the end.
 // main() only makes the Qt application and calls Start, the event loop
 // and Finish; tests drive the same steps with their doubles.
 #include <QStringList>
@@ -12,18 +13,21 @@
 #include <string>
 
 class CKassenbuchDlg;
+class CProgrammSitzung;
 class CSettings;
 class FileDialogs;
+class ModalDialogs;
 class UserMessages;
 
 class CKassenbuchApp {
 public:
     static const char* const FatalerFehler; // "Ein schwerwiegender Fehler ist aufgetreten. ..."
 
-    CKassenbuchApp(std::filesystem::path programFolder, UserMessages& messages, FileDialogs& dialogs);
+    CKassenbuchApp(std::filesystem::path programFolder, UserMessages& messages, FileDialogs& fileDialogs,
+                   ModalDialogs& dialogs);
     ~CKassenbuchApp();
 
-    // Loads "settings.xml", builds the main window, opens the file the
+    // Starts the session, builds the main window, opens the file the
     // arguments (after the program's name) or the history name, and shows
     // the window unless told not to. false when the program must end at
     // once (the reason has been shown).
@@ -40,13 +44,15 @@ public:
     void SetOnWindow(std::function<void(CKassenbuchDlg&)> hook) { m_onWindow = std::move(hook); }
 
     CKassenbuchDlg* Window() const { return m_window.get(); }
-    CSettings* Settings() const { return m_settings.get(); }
+    // Null before Start and after a failed one.
+    CSettings* Settings() const;
 
 private:
     std::filesystem::path m_folder;
     UserMessages& m_messages;
-    FileDialogs& m_dialogs;
-    std::unique_ptr<CSettings> m_settings;
+    FileDialogs& m_fileDialogs;
+    ModalDialogs& m_dialogs;
+    std::unique_ptr<CProgrammSitzung> m_sitzung;
     std::unique_ptr<CKassenbuchDlg> m_window;
     std::function<void(CKassenbuchDlg&)> m_onWindow;
 };

@@ -3,6 +3,7 @@
 #include "app/CKuvexApplication.h"
 #include "mainwindow/CKassenbuchDlg.h"
 #include "platform/QtFileDialogs.h"
+#include "platform/QtModalDialogs.h"
 #include "platform/QtTranslations.h"
 #include "platform/QtUserMessages.h"
 
@@ -16,8 +17,9 @@ int main(int argc, char** argv)
     InstallGermanQtTranslations(app);
     QtUserMessages messages;
     QtFileDialogs dialogs;
+    QtModalDialogs modal;
     CKassenbuchApp kuvex(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(), messages,
-                         dialogs);
+                         dialogs, modal);
     kuvex.SetOnWindow([&](CKassenbuchDlg& window) {
         messages.SetParent(&window);
         dialogs.SetParent(&window);

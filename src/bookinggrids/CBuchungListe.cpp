@@ -84,3 +84,9 @@ void CBuchungListe::SelectBooking(int recordIndex)
         return;
     }
 }
+
+void CBuchungListe::ClearSelection()
+{
+    SetSelectedRange(-1, -1, -1, -1);
+    SetFocusCell(-1, -1);
+}

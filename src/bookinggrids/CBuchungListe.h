@@ -18,6 +18,7 @@ public:
     int GetSelectedBooking() const;         // journal index of the focus row, or -1
     int GetBookingOfRow(int row) const;     // journal index stored in that row, or -1
     void SelectBooking(int recordIndex);    // focus, select and show its row, if listed
+    void ClearSelection();                  // no row focused or selected
 
     CDatum GetShownDate() const { return m_datum; }
     bool IsMonthly() const { return m_monatlich; }

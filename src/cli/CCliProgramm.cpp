@@ -20,9 +20,8 @@
 #include "core/CFirma.h"
 #include "core/CKassenSummen.h"
 #include "core/CSteuersaetze.h"
-#include "storage/CBackups.h"
 #include "storage/CKassenbuch.h"
-#include "storage/CSettings.h"
+#include "storage/CProgrammSitzung.h"
 
 namespace fs = std::filesystem;
 
@@ -133,34 +132,29 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
 void CCliProgramm::Starten()
 {
     // The program's own start: without its settings or its VAT rates it
-    // does not run at all.
-    m_settings = std::make_unique<CSettings>(m_ordner, m_meldungen);
-    if (!m_settings->Load())
-        throw CCliFehler("", 2); // the settings store has said why
-    const std::string pfad = m_settings->GetAbsolute(CSettings::SteuersatzFile);
-    std::error_code ec;
-    if (!fs::is_regular_file(pfad, ec))
-        throw CCliFehler(m_settings->GetSteuersatzFile() + " nicht gefunden. Das Programm wird beendet.", 2);
-    m_steuersaetze = std::make_unique<CSteuersaetze>(pfad);
+    // does not run at all; the session has said why.
+    m_sitzung = std::make_unique<CProgrammSitzung>(m_ordner, m_meldungen);
+    if (!m_sitzung->Start())
+        throw CCliFehler("", 2);
+}
+
+CKassenbuch& CCliProgramm::Kasse()
+{
+    return m_sitzung->Kassenbuch();
 }
 
 void CCliProgramm::Oeffnen(const std::string& datei)
 {
-    // As the program opens a file: the backup copies first, from the file
-    // as it is on disk, then the cash book itself.
-    CBackups(fs::path(m_settings->GetAbsolute(CSettings::BackupPath)), m_meldungen).MakeBackups(datei);
-    m_kassenbuch = std::make_unique<CKassenbuch>(m_meldungen);
-    std::error_code ec;
-    if (!fs::exists(datei, ec) || !m_kassenbuch->Open(datei)) {
-        if (!m_kassenbuch->LastError().empty())
-            m_meldungen.Error(m_kassenbuch->LastError());
-        throw CCliFehler("Fehler beim Laden der Datei");
+    if (!m_sitzung->OpenFile(datei)) {
+        if (!Kasse().LastError().empty())
+            m_meldungen.Error(Kasse().LastError());
+        throw CCliFehler(CProgrammSitzung::FehlerBeimLaden);
     }
 }
 
 void CCliProgramm::Speichern()
 {
-    if (!m_kassenbuch->Save())
+    if (!Kasse().Save())
         throw CCliFehler(""); // the cash book has shown its message
 }
 
@@ -171,8 +165,7 @@ void CCliProgramm::New(const CCliArgumente& a)
     if (fs::exists(datei, ec) && !a.Schalter("--force"))
         throw CCliFehler("Die Datei " + datei
                          + " existiert bereits. Mit --force wird sie \xFC" "berschrieben.");
-    m_kassenbuch = std::make_unique<CKassenbuch>(m_meldungen);
-    if (!m_kassenbuch->New(datei))
+    if (!Kasse().New(datei))
         throw CCliFehler("");
     Speichern();
 }
@@ -180,9 +173,9 @@ void CCliProgramm::New(const CCliArgumente& a)
 void CCliProgramm::Add(const CCliArgumente& a)
 {
     Oeffnen(a.Datei());
-    CBuchungen& journal = *m_kassenbuch->GetBuchungen();
+    CBuchungen& journal = *Kasse().GetBuchungen();
     const CCliBuchungsAuftrag auftrag =
-        CCliBuchung::Baue(a, *m_kassenbuch->GetBelegtexte(), journal, *m_steuersaetze);
+        CCliBuchung::Baue(a, *Kasse().GetBelegtexte(), journal, m_sitzung->Steuersaetze());
     if (const auto fehler = CBuchungsErfassung::Pruefe(auftrag.Buchung, auftrag.Jahr, auftrag.Monat))
         throw CCliFehler(fehler->Meldung);
     CBuchungsErfassung::Commit(journal, auftrag.Buchung, auftrag.Jahr, auftrag.Monat);
@@ -196,7 +189,7 @@ void CCliProgramm::Delete(const CCliArgumente& a)
         throw CCliFehler("Die Option --index fehlt.");
     const int i = static_cast<int>(CCliWerte::Zahl("--index", *index, 0, std::numeric_limits<int>::max()));
     Oeffnen(a.Datei());
-    m_kassenbuch->GetBuchungen()->RemoveItem(i);
+    Kasse().GetBuchungen()->RemoveItem(i);
     Speichern();
 }
 
@@ -204,8 +197,8 @@ void CCliProgramm::List(const CCliArgumente& a)
 {
     const CPeriode periode = Periode(a);
     Oeffnen(a.Datei());
-    const CBuchungen& journal = *m_kassenbuch->GetBuchungen();
-    const std::string waehrung = m_kassenbuch->GetFirma()->GetWaehrung();
+    const CBuchungen& journal = *Kasse().GetBuchungen();
+    const std::string waehrung = Kasse().GetFirma()->GetWaehrung();
 
     std::string kopf;
     for (const char* k : CBuchungsAbfrage::Spaltenkoepfe())
@@ -215,7 +208,7 @@ void CCliProgramm::List(const CCliArgumente& a)
     CBuchungsAbfrage abfrage;
     CBuchungsAbfrage::Zeilentexte texte;
     for (int i : abfrage.Abfragen(journal, periode)) {
-        abfrage.Zeilentext(journal, i, waehrung, m_steuersaetze.get(), texte);
+        abfrage.Zeilentext(journal, i, waehrung, &m_sitzung->Steuersaetze(), texte);
         std::string zeile;
         for (int c = 0; c < CBuchungsAbfrage::Spalten; ++c)
             zeile += (c ? "\t" : "") + Feld(texte[c]);
@@ -227,7 +220,7 @@ void CCliProgramm::Totals(const CCliArgumente& a)
 {
     const CPeriode periode = Periode(a);
     Oeffnen(a.Datei());
-    const CKassenSummen s = CKassenSummen::Berechne(*m_kassenbuch->GetBuchungen(), periode);
+    const CKassenSummen s = CKassenSummen::Berechne(*Kasse().GetBuchungen(), periode);
     Zeile("\xDC" "bertrag\t" + FormatBetrag(s.Uebertrag(), 2, 1));
     Zeile("Einnahmen\t" + FormatBetrag(s.Einnahmen(), 2, 1));
     Zeile("Ausgaben\t" + FormatBetrag(s.Ausgaben(), 2, 1));
@@ -244,7 +237,7 @@ void CCliProgramm::Generate(const CCliArgumente& a)
     if (const std::string* s = a.Wert("--seed"))
         seed = static_cast<std::uint32_t>(CCliWerte::Zahl("--seed", *s, 0, 0xFFFFFFFFLL));
     Oeffnen(a.Datei());
-    CBuchungsGenerator::GenerateBookings(*m_kassenbuch->GetBuchungen(),
-                                         *m_kassenbuch->GetBelegtexte(), count, seed);
+    CBuchungsGenerator::GenerateBookings(*Kasse().GetBuchungen(),
+                                         *Kasse().GetBelegtexte(), count, seed);
     Speichern();
 }

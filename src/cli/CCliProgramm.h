@@ -1,8 +1,9 @@
 #pragma once
-// kuvex-cli as a whole: starts like the program (settings.xml of its own
-// folder, then the VAT-rate file it names), opens cash books like the
-// program (backups first), runs one command through the same engines as
-// the windows and saves like the program. Messages go to standard error.
+// kuvex-cli as a whole: starts, opens and ends through the same program
+// session as the window (settings.xml of its own folder, the VAT-rate file
+// it names, the lock, then the backups, then the cash book), runs one
+// command through the same engines as the windows and saves like the
+// program. Results go to standard output, messages to standard error.
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -10,10 +11,9 @@
 
 #include "cli/CStderrMessages.h"
 
-class CKassenbuch;
-class CSettings;
-class CSteuersaetze;
 class CCliArgumente;
+class CKassenbuch;
+class CProgrammSitzung;
 
 class CCliProgramm {
 public:
@@ -28,6 +28,7 @@ public:
 
 private:
     void Starten();
+    CKassenbuch& Kasse();
     void Oeffnen(const std::string& datei);
     void Speichern();
 
@@ -40,7 +41,5 @@ private:
 
     std::filesystem::path m_ordner;
     CStderrMessages m_meldungen;
-    std::unique_ptr<CSettings> m_settings;
-    std::unique_ptr<CSteuersaetze> m_steuersaetze;
-    std::unique_ptr<CKassenbuch> m_kassenbuch;
+    std::unique_ptr<CProgrammSitzung> m_sitzung;
 };

@@ -7,6 +7,13 @@ class CBelegtexte;
 class CFirma;
 class CSteuersaetze;
 
+// How the booking being typed is settled before anything else happens.
+enum class SettleMode {
+    Commit = 0,   // book it without asking
+    Ask = 1,      // ask "Wollen Sie die aktuellen Änderungen speichern?" when it has changes
+    Discard = 2,  // drop it without asking
+};
+
 class CDatenZugriff {
 public:
     virtual ~CDatenZugriff() = default;
@@ -15,8 +22,7 @@ public:
     virtual CBelegtexte* GetBelegtexte() = 0;    // null while no cash book is open
     virtual CFirma* GetFirma() = 0;              // null while no cash book is open
     virtual CSteuersaetze* GetSteuersaetze() = 0;
-    // mode 0: commit without asking, 1: ask when changed, 2: discard.
     // false when the user cancelled or the booking did not validate.
-    virtual bool SettlePendingEntry(int mode, bool reselect) = 0;
+    virtual bool SettlePendingEntry(SettleMode mode, bool reselect) = 0;
     virtual void SetAvailable(bool available) = 0;
 };

@@ -13,12 +13,12 @@ const char* const kLoeschenFrage = "Wollen Sie die ausgew\xE4hlte Buchung l\xF6s
 }
 
 CBuchungsBefehle::CBuchungsBefehle(CDatenZugriff& zugriff, CBuchungEingabe& eingabe, CBuchungListe& liste,
-                                   UserMessages& messages, Fenster fenster)
+                                   UserMessages& messages, Fenster& fenster)
     : m_zugriff(zugriff)
     , m_eingabe(eingabe)
     , m_liste(liste)
     , m_messages(messages)
-    , m_fenster(std::move(fenster))
+    , m_fenster(fenster)
     , m_generator(std::make_unique<CGeneratorBefehl>(messages))
 {
 }
@@ -27,15 +27,19 @@ CBuchungsBefehle::~CBuchungsBefehle() = default;
 
 void CBuchungsBefehle::NeueBuchung()
 {
-    if (!m_fenster.istOffen() || !m_zugriff.SettlePendingEntry(1, true))
+    if (!m_fenster.IsOpen() || !m_zugriff.SettlePendingEntry(SettleMode::Ask, true))
         return;
-    if (m_eingabe.GetState() == 0)
-        m_eingabe.NewBooking();
+    if (m_eingabe.GetState() != 0)
+        return;
+    // The list shows which booking the entry grid holds: a new one is in
+    // none of its rows.
+    m_liste.ClearSelection();
+    m_eingabe.NewBooking();
 }
 
 void CBuchungsBefehle::BuchungKomplett()
 {
-    if (m_zugriff.SettlePendingEntry(0, true))
+    if (m_zugriff.SettlePendingEntry(SettleMode::Commit, true))
         NeueBuchung();
 }
 
@@ -44,17 +48,15 @@ void CBuchungsBefehle::AuswahlGeaendert(int /*row*/)
     const int buchung = m_liste.GetSelectedBooking();
     if (buchung < 0)
         return;
-    if (!m_zugriff.SettlePendingEntry(1, false)) {
+    if (!m_zugriff.SettlePendingEntry(SettleMode::Ask, false)) {
         // The user kept the open booking, so the list must point at it
         // again: left on the clicked row, a second click there would change
         // nothing and never ask again.
         const int offen = m_eingabe.GetRecordIndex();
-        if (offen >= 0) {
+        if (offen >= 0)
             m_liste.SelectBooking(offen);
-        } else {
-            m_liste.SetSelectedRange(-1, -1, -1, -1);
-            m_liste.SetFocusCell(-1, -1);
-        }
+        else
+            m_liste.ClearSelection();
         return;
     }
     if (m_eingabe.GetState() != 0)
@@ -69,29 +71,32 @@ void CBuchungsBefehle::AuswahlGeaendert(int /*row*/)
 void CBuchungsBefehle::Loeschen()
 {
     CBuchungen* journal = m_zugriff.GetBuchungen();
-    if (!m_fenster.istOffen() || !journal || m_liste.GetSelectedBooking() < 0)
+    if (!m_fenster.IsOpen() || !journal || m_liste.GetSelectedBooking() < 0)
         return;
     using M = UserMessages;
     if (m_messages.Show(kLoeschenFrage, M::Icon::Question, M::Buttons::YesNo) != M::Answer::Yes)
         return;
-    if (!m_zugriff.SettlePendingEntry(2, true))
+    if (!m_zugriff.SettlePendingEntry(SettleMode::Discard, true))
         return;
     const int buchung = m_liste.GetSelectedBooking();
     if (buchung < 0 || buchung >= journal->GetCount())
         return;
     journal->RemoveItem(buchung);
+    m_fenster.SetModified();
     m_liste.Rebuild();
-    m_fenster.summen();
+    // The entry grid holds nothing now, so no row may stay highlighted.
+    m_liste.ClearSelection();
+    m_fenster.UpdateTotals();
 }
 
 void CBuchungsBefehle::Generator()
 {
     CBuchungen* journal = m_zugriff.GetBuchungen();
     CBelegtexte* katalog = m_zugriff.GetBelegtexte();
-    if (!m_fenster.istOffen() || !journal || !katalog)
+    if (!m_fenster.IsOpen() || !journal || !katalog)
         return;
     if (m_generator->Run(*journal, *katalog) == 0)
         return;
     CWarteCursor warten;
-    m_fenster.aktualisieren();
+    m_fenster.Refresh();
 }

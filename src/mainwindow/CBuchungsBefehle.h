@@ -3,7 +3,6 @@
 // booking, a new selection in the list, "&Löschen" and the booking
 // generator. Each settles the booking being typed first, through the
 // window's data-access interface, and then acts on the two grids.
-#include <functional>
 #include <memory>
 
 class CBuchungEingabe;
@@ -15,14 +14,19 @@ class UserMessages;
 class CBuchungsBefehle {
 public:
     // What the commands need of the window besides its data access.
-    struct Fenster {
-        std::function<bool()> istOffen;        // a cash book is open
-        std::function<void()> summen;          // recompute the totals
-        std::function<void()> aktualisieren;   // refresh after a change of cash book
+    class Fenster {
+    public:
+        virtual ~Fenster() = default;
+        virtual bool IsOpen() const = 0;
+        virtual void UpdateTotals() = 0;
+        // Title, currency, list and totals after a change of cash book.
+        virtual void Refresh() = 0;
+        // The journal now differs from the file.
+        virtual void SetModified() = 0;
     };
 
     CBuchungsBefehle(CDatenZugriff& zugriff, CBuchungEingabe& eingabe, CBuchungListe& liste,
-                     UserMessages& messages, Fenster fenster);
+                     UserMessages& messages, Fenster& fenster);
     ~CBuchungsBefehle();
 
     // "&Neu": a new booking when none is open (after settling).
@@ -31,7 +35,8 @@ public:
     void BuchungKomplett();
     // The user selected another row of the list.
     void AuswahlGeaendert(int row);
-    // "&Löschen": the selected booking, after the question.
+    // "&Löschen": the selected booking, after the question. The journal
+    // then differs from the file, so the save command comes on.
     void Loeschen();
     // Ctrl+G; nothing happens without an open cash book.
     void Generator();
@@ -41,6 +46,6 @@ private:
     CBuchungEingabe& m_eingabe;
     CBuchungListe& m_liste;
     UserMessages& m_messages;
-    Fenster m_fenster;
+    Fenster& m_fenster;
     std::unique_ptr<CGeneratorBefehl> m_generator;
 };

@@ -106,41 +106,16 @@ void CDatumAuswahl::BuildDateControls()
     addAction(m_next);
 }
 
-void CDatumAuswahl::AddCommandActions(const CommandActions& actions)
+void CDatumAuswahl::AddCommandActions(const std::vector<QAction*>& actions)
 {
     if (m_commandsAdded)
         return;
     m_commandsAdded = true;
-
-    struct Entry {
-        QAction* action;
-        ToolbarIcon icon;
-        const char* tip;
-        bool separatorAfter;
-    };
-    const Entry entries[] = {
-        {actions.newFile, ToolbarIcon::New, "Legt eine neue Datenbank an (Strg+N)", false},
-        {actions.open, ToolbarIcon::Open, "Öffnet eine bestehende Datenbank (Strg+O)", false},
-        {actions.save, ToolbarIcon::Save, "Speichert eine Datenbank (Strg+S)", true},
-        {actions.report, ToolbarIcon::Report, "Drucken (Strg+P)", false},
-        {actions.statistics, ToolbarIcon::Statistics, "Statistik", false},
-        {actions.exportData, ToolbarIcon::Export, "Export", true},
-        {actions.company, ToolbarIcon::Company, "Firmendaten (Strg+F)", false},
-        {actions.receiptTexts, ToolbarIcon::ReceiptTexts, "Belegtexte (Strg+B)", true},
-        {actions.exit, ToolbarIcon::Exit, "Beenden", false},
-    };
-    bool separatorPending = false;
-    for (const Entry& e : entries) {
-        if (!e.action)
-            continue;
-        if (separatorPending)
+    for (QAction* action : actions) {
+        if (action)
+            insertAction(m_firstDateControl, action);
+        else
             insertSeparator(m_firstDateControl);
-        separatorPending = false;
-        if (e.action->icon().isNull())
-            e.action->setIcon(MakeToolbarIcon(e.icon));
-        e.action->setToolTip(QString::fromUtf8(e.tip));
-        insertAction(m_firstDateControl, e.action);
-        separatorPending = e.separatorAfter;
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QToolBar>
 
 #include <functional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -27,25 +28,12 @@ public:
     // Today's date; tests pin it, the program uses the system date.
     using Clock = std::function<QDate()>;
 
-    // The main window's actions, in the order of the bar; null ones are left out.
-    struct CommandActions {
-        QAction* newFile = nullptr;
-        QAction* open = nullptr;
-        QAction* save = nullptr;
-        QAction* report = nullptr;
-        QAction* statistics = nullptr;
-        QAction* exportData = nullptr;
-        QAction* company = nullptr;
-        QAction* receiptTexts = nullptr;
-        QAction* exit = nullptr;
-    };
-
     // Fills the year list from 2000 to the clock's year + 1 and selects today.
     explicit CDatumAuswahl(QWidget* parent = nullptr, Clock clock = Clock());
 
-    // Puts the actions in front of the date lists, with their tooltips and,
-    // where an action has none yet, an icon. Call it once.
-    void AddCommandActions(const CommandActions& actions);
+    // Puts the window's command actions in front of the date lists, in
+    // order; nullptr stands for a separator. Call it once.
+    void AddCommandActions(const std::vector<QAction*>& actions);
 
     // Replaces the clock and stretches the year list to its year + 1; the
     // selection stays (call Today to move to the new today).

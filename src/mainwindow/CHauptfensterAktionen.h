@@ -1,17 +1,33 @@
 #pragma once
-// Every command of the main window as a QAction, made in one place with its
-// German menu text, shortcut and object name, and the menu bar built from
-// them: "&Datei", "&Stammdaten", "&Auswertungen", "&Einstellungen", "&?".
-// The recent-file items of "&Datei" are added here as the history grows;
-// they are never removed, only renamed.
+// The main window's commands made from the command table: one QAction per
+// menu row (object name, German text with the shortcut after a tab,
+// shortcut, tooltip, icon), the menu bar "&Datei", "&Stammdaten",
+// "&Auswertungen", "&Einstellungen", "&?", the toolbar buttons, the push
+// buttons of the working surface wired to the same handlers, and the
+// enabling of all of them from one state. The recent-file items of
+// "&Datei" are added as the history grows; they are never removed, only
+// renamed.
+#include "bookinggrids/EntryState.h"
+#include "mainwindow/CBefehlstabelle.h"
+
 #include <QObject>
 
 #include <functional>
 #include <vector>
 
+class CKassenbuchDlg;
+class QAbstractButton;
 class QAction;
-class QMainWindow;
 class QMenu;
+class QWidget;
+
+// What the enabling rules look at.
+struct CFreigabeZustand {
+    bool offen = false;       // a cash book is open
+    bool geaendert = false;   // its modified flag
+    bool geladen = false;     // the date selector's loaded flag
+    EntryState eingabe = EntryState::Idle;
+};
 
 class CHauptfensterAktionen : public QObject {
     Q_OBJECT
@@ -19,35 +35,29 @@ public:
     // The most recent-file items the menu holds.
     static constexpr int MaxRecent = 16;
 
-    // Makes the actions (owned by the window) and fills its menu bar.
-    explicit CHauptfensterAktionen(QMainWindow& window);
+    // Makes the actions (owned by the window) and its menu bar; `surface`
+    // holds the push buttons the table names.
+    CHauptfensterAktionen(CKassenbuchDlg& window, QWidget& surface);
 
-    // "&Datei"
-    QAction* neu = nullptr;
-    QAction* oeffnen = nullptr;
-    QAction* speichern = nullptr;
-    QAction* speichernUnter = nullptr;
-    QAction* schliessen = nullptr;
-    QAction* exportieren = nullptr;
-    QAction* beenden = nullptr;
-    // "&Stammdaten"
-    QAction* firma = nullptr;
-    QAction* belegtexte = nullptr;
-    QAction* umsatzsteuer = nullptr;
-    // "&Auswertungen"
-    QAction* kassenbericht = nullptr;
-    QAction* statistik = nullptr;
-    // "&Einstellungen": checkable, one per option flag
-    QAction* autostart = nullptr;
-    QAction* immerVorne = nullptr;
-    QAction* schliessenInTray = nullptr;
-    QAction* autosave = nullptr;
-    QAction* negativPruefung = nullptr;
-    // "&?"
-    QAction* hilfe = nullptr;
-    QAction* info = nullptr;
+    // The action or the push button of a row, by its name; null when it has none.
+    QAction* Aktion(const char* name) const;
+    QAbstractButton* Knopf(const char* name) const;
+    // The toolbar's actions in order, nullptr where a separator goes.
+    std::vector<QAction*> Leiste() const;
 
-    QMenu* DateiMenu() const { return m_datei; }
+    // Whether the row may be used in that state.
+    static bool Erlaubt(Freigabe freigabe, const CFreigabeZustand& zustand);
+    // Enables every action and button by its row's rule.
+    void Freigeben(const CFreigabeZustand& zustand);
+    // Checks the "&Einstellungen" items as the settings say.
+    void ZeigeOptionen();
+
+    // The menu text ("&Neu...\tStrg+N") and tooltip ("Legt eine neue
+    // Datenbank an (Strg+N)") of a row, derived from its text, tip and first key.
+    static QString MenueText(const CBefehl& befehl);
+    static QString Tooltip(const CBefehl& befehl);
+    // A key as the German menus write it ("Strg+N").
+    static QString TasteDeutsch(const QKeySequence& key);
 
     // Sets the text of recent-file item i ("actionRecent<i>"), inserting the
     // item after the items before it when it does not exist yet. Triggering
@@ -58,7 +68,17 @@ public:
     void SetRecentHandler(std::function<void(int)> handler) { m_recentHandler = std::move(handler); }
 
 private:
-    QMainWindow& m_window;
+    void Run(const CBefehl& befehl);
+    QMenu* MenuFor(Menue menue);
+
+    CKassenbuchDlg& m_window;
+    struct Eintrag {
+        const CBefehl* befehl;
+        QAction* aktion;
+        QAbstractButton* knopf;
+    };
+    std::vector<Eintrag> m_eintraege;
+    std::vector<QMenu*> m_menus;
     QMenu* m_datei = nullptr;
     QAction* m_vorBeenden = nullptr;  // the separator the recent items go before
     std::vector<QAction*> m_recent;

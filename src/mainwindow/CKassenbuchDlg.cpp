@@ -1,65 +1,65 @@
+// Construction, data access, settling the booking being typed, the modal
+// wrapper and the commands the table hands to the window. What the window
+// shows (date, totals, title, enabling) is in CHauptfensterAnzeige.cpp.
 #include "mainwindow/CKassenbuchDlg.h"
 
 #include "bookinggrids/CBuchungEingabe.h"
 #include "bookinggrids/CBuchungListe.h"
 #include "core/CBuchungen.h"
-#include "core/CFirma.h"
-#include "core/CKassenSummen.h"
 #include "core/CPeriode.h"
 #include "core/CSteuersaetze.h"
 #include "core/UserMessages.h"
-#include "mainwindow/CBuchungsBefehle.h"
+#include "mainwindow/CBefehlstabelle.h"
 #include "mainwindow/CHauptfensterAktionen.h"
 #include "mainwindow/CHauptfensterFlaeche.h"
 #include "mainwindow/CNegativPruefung.h"
-#include "mainwindow/CSummenPanel.h"
-#include "mainwindow/CWarteCursor.h"
-#include "platform/Cp1252.h"
+#include "platform/ModalDialogs.h"
+#include "storage/CProgrammSitzung.h"
 #include "storage/CSettings.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include <filesystem>
-#include <system_error>
-
-const char* const CKassenbuchDlg::SteuersatzFehlt = " nicht gefunden. Das Programm wird beendet.";
 const char* const CKassenbuchDlg::AenderungenSpeichern = "Wollen Sie die aktuellen \xC4nderungen speichern?";
 
-CKassenbuchDlg::CKassenbuchDlg(CSettings& settings, UserMessages& messages, FileDialogs& dialogs, Uhren uhren,
-                               QWidget* parent)
+CKassenbuchDlg::CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages, FileDialogs& fileDialogs,
+                               ModalDialogs& dialogs, CDatumAuswahl::Clock today, QWidget* parent)
     : QMainWindow(parent)
-    , m_settings(settings)
+    , m_sitzung(sitzung)
+    , m_settings(sitzung.Settings())
     , m_messages(messages)
     , m_dialogs(dialogs)
-    , m_uhren(std::move(uhren))
 {
     setObjectName(QStringLiteral("kassenbuchDlg"));
     setWindowTitle(QStringLiteral("Kuvex"));
-    m_steuerung = new CKassenbuchSteuerung(*this, m_settings, m_messages, m_dialogs, m_uhren.backups, this);
+    m_steuerung = new CKassenbuchSteuerung(*this, m_sitzung, m_messages, fileDialogs, this);
 
-    // Without its VAT rates the program cannot book anything: it says which
-    // file it looked for, as the settings name it, and ends.
-    const std::string steuersatzDatei = m_settings.GetAbsolute(CSettings::SteuersatzFile);
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(std::filesystem::path(steuersatzDatei), ec)) {
-        m_messages.Error(m_settings.GetSteuersatzFile() + SteuersatzFehlt);
-        m_mussBeenden = true;
-        return;
-    }
-    m_steuersaetze = std::make_unique<CSteuersaetze>(steuersatzDatei);
-    BuildWindow();
-    ConnectCommands();
+    m_datumAuswahl = new CDatumAuswahl(this, std::move(today));
+    addToolBar(Qt::TopToolBarArea, m_datumAuswahl);
+    m_flaeche = new CHauptfensterFlaeche(this);
+    setCentralWidget(m_flaeche);
+    m_aktionen = new CHauptfensterAktionen(*this, *m_flaeche);
+    m_datumAuswahl->AddCommandActions(m_aktionen->Leiste());
+    CTastaturFilter::Fenster& tasten = *this;
+    m_tastatur = std::make_unique<CTastaturFilter>(*this, tasten);
+    CBuchungsBefehle::Fenster& buchungen = *this;
+    m_befehle = std::make_unique<CBuchungsBefehle>(*this, Eingabe(), Liste(), m_messages, buchungen);
+    resize(980, 700);
 
     CHauptfensterFlaeche& f = *m_flaeche;
     f.eingabe->SetDatenZugriff(this);
     f.eingabe->SetUserMessages(&m_messages);
     f.liste->SetDatenZugriff(this);
+
+    m_aktionen->SetRecentHandler([this](int i) { m_steuerung->OpenRecent(i); });
+    connect(m_steuerung, &CKassenbuchSteuerung::modifiedChanged, this, &CKassenbuchDlg::UpdateCommandStates);
+    connect(m_datumAuswahl, &CDatumAuswahl::dateChanged, this, &CKassenbuchDlg::OnDateChanged);
+    CBuchungsBefehle* b = m_befehle.get();
+    connect(f.eingabe, &CBuchungEingabe::stateChanged, this, &CKassenbuchDlg::OnEntryStateChanged);
+    connect(f.eingabe, &CBuchungEingabe::completeBookingEntered, this, [b] { b->BuchungKomplett(); });
+    connect(f.liste, &CBuchungListe::bookingSelectionChanged, this, [b](int row) { b->AuswahlGeaendert(row); });
 
     // The mode survives the run; the date does not: the bar starts on today.
     const bool monthly = m_settings.GetMonthmode();
@@ -70,14 +70,8 @@ CKassenbuchDlg::CKassenbuchDlg(CSettings& settings, UserMessages& messages, File
     }
     m_settings.SetMonthmode(monthly);
     OnDateChanged();
-
-    f.speichern->setEnabled(false);
-    f.abbrechen->setEnabled(false);
     m_datumAuswahl->Enable(true);
-    f.loeschen->setEnabled(true);
-    f.monatlich->setEnabled(true);
-    f.taeglich->setEnabled(true);
-    ApplySettingsToMenu();
+    m_aktionen->ZeigeOptionen();
     // No cash book is open until the command line has been processed.
     EnableAll(false);
     UpdateCurrency();
@@ -87,103 +81,19 @@ CKassenbuchDlg::~CKassenbuchDlg()
 {
     // Keys must not reach a window that is half gone.
     m_tastatur.reset();
-    if (m_mussBeenden || m_ohneSpeichern)
-        return;
     try {
-        m_steuerung->SaveBeforeLeaving();
+        if (!m_ohneSpeichern)
+            m_steuerung->SaveBeforeLeaving();
     } catch (const std::exception& fehler) {
         m_messages.Error(fehler.what());
     }
-}
-
-void CKassenbuchDlg::BuildWindow()
-{
-    m_aktionen = new CHauptfensterAktionen(*this);
-    m_datumAuswahl = new CDatumAuswahl(this, m_uhren.datum);
-    CHauptfensterAktionen& a = *m_aktionen;
-    m_datumAuswahl->AddCommandActions({a.neu, a.oeffnen, a.speichern, a.kassenbericht, a.statistik,
-                                       a.exportieren, a.firma, a.belegtexte, a.beenden});
-    addToolBar(Qt::TopToolBarArea, m_datumAuswahl);
-    m_flaeche = new CHauptfensterFlaeche(this);
-    setCentralWidget(m_flaeche);
-    CTastaturFilter::Ziel& ziel = *this;
-    m_tastatur = std::make_unique<CTastaturFilter>(*this, ziel);
-    m_befehle = std::make_unique<CBuchungsBefehle>(
-        *this, *m_flaeche->eingabe, *m_flaeche->liste, m_messages,
-        CBuchungsBefehle::Fenster{[this] { return IsOpen(); }, [this] { UpdateTotals(); }, [this] { Refresh(); }});
-    resize(980, 700);
-}
-
-void CKassenbuchDlg::ConnectCommands()
-{
-    CHauptfensterAktionen& a = *m_aktionen;
-    CHauptfensterFlaeche& f = *m_flaeche;
-    CKassenbuchSteuerung* s = m_steuerung;
-
-    connect(a.neu, &QAction::triggered, s, &CKassenbuchSteuerung::New);
-    connect(a.oeffnen, &QAction::triggered, s, &CKassenbuchSteuerung::Open);
-    connect(a.speichern, &QAction::triggered, s, &CKassenbuchSteuerung::Save);
-    connect(a.speichernUnter, &QAction::triggered, s, &CKassenbuchSteuerung::SaveAs);
-    connect(a.schliessen, &QAction::triggered, s, &CKassenbuchSteuerung::Close);
-    connect(a.beenden, &QAction::triggered, this, [this] {
-        if (SettlePendingEntry(1, true))
-            close();
-    });
-    a.SetRecentHandler([s](int i) { s->OpenRecent(i); });
-    connect(s, &CKassenbuchSteuerung::modifiedChanged, this, &CKassenbuchDlg::UpdateCommandStates);
-
-    // The company, receipt-text and VAT-rate dialogs, the reports, the
-    // export, the help and the Info box come with their own parts of the
-    // program; until then their commands are in place and do nothing.
-    connect(a.autostart, &QAction::triggered, this, [this] { Toggle(m_aktionen->autostart, CSettings::Autostart); });
-    connect(a.immerVorne, &QAction::triggered, this, [this] { Toggle(m_aktionen->immerVorne, CSettings::StayOnTop); });
-    connect(a.schliessenInTray, &QAction::triggered, this,
-            [this] { Toggle(m_aktionen->schliessenInTray, CSettings::CloseToTray); });
-    connect(a.autosave, &QAction::triggered, this, [this] { Toggle(m_aktionen->autosave, CSettings::Autosave); });
-    connect(a.negativPruefung, &QAction::triggered, this,
-            [this] { Toggle(m_aktionen->negativPruefung, CSettings::WarnNegative); });
-
-    connect(m_datumAuswahl, &CDatumAuswahl::dateChanged, this, &CKassenbuchDlg::OnDateChanged);
-    connect(f.taeglich, &QRadioButton::clicked, this, [this] { OnModeButton(false); });
-    connect(f.monatlich, &QRadioButton::clicked, this, [this] { OnModeButton(true); });
-
-    connect(f.eingabe, &CBuchungEingabe::stateChanged, this, &CKassenbuchDlg::OnEntryStateChanged);
-    CBuchungsBefehle* b = m_befehle.get();
-    connect(f.eingabe, &CBuchungEingabe::completeBookingEntered, this, [b] { b->BuchungKomplett(); });
-    connect(f.liste, &CBuchungListe::bookingSelectionChanged, this, [b](int row) { b->AuswahlGeaendert(row); });
-
-    connect(f.neu, &QPushButton::clicked, this, [b] { b->NeueBuchung(); });
-    connect(f.speichern, &QPushButton::clicked, this, [this] {
-        if (IsOpen())
-            SettlePendingEntry(0, true);
-    });
-    connect(f.abbrechen, &QPushButton::clicked, this, [this] { SettlePendingEntry(2, true); });
-    connect(f.loeschen, &QPushButton::clicked, this, [b] { b->Loeschen(); });
-    connect(f.kassenbericht, &QPushButton::clicked, a.kassenbericht, &QAction::trigger);
-    connect(f.statistik, &QPushButton::clicked, a.statistik, &QAction::trigger);
-}
-
-void CKassenbuchDlg::ApplySettingsToMenu()
-{
-    CHauptfensterAktionen& a = *m_aktionen;
-    a.autostart->setChecked(m_settings.GetAutostart());
-    a.immerVorne->setChecked(m_settings.GetStayOnTop());
-    a.schliessenInTray->setChecked(m_settings.GetCloseToTray());
-    a.autosave->setChecked(m_settings.GetAutosave());
-    a.negativPruefung->setChecked(m_settings.GetWarnNegative());
-}
-
-void CKassenbuchDlg::Toggle(QAction* action, const char* option)
-{
-    const bool on = !m_settings.GetOption(option);
-    m_settings.SetOption(option, on);
-    action->setChecked(m_settings.GetOption(option));
+    // The cash book was the window's to work on; its lock goes with it.
+    m_steuerung->Dokument().Close();
 }
 
 void CKassenbuchDlg::ProcessCommandLine(const QStringList& arguments)
 {
-    if (!m_mussBeenden)
-        m_steuerung->ProcessCommandLine(arguments);
+    m_steuerung->ProcessCommandLine(arguments);
 }
 
 // --- Data access -----------------------------------------------------------
@@ -192,26 +102,29 @@ IDatumAuswahl* CKassenbuchDlg::GetDatumAuswahl() { return m_datumAuswahl; }
 CBuchungen* CKassenbuchDlg::GetBuchungen() { return m_steuerung->Dokument().GetBuchungen(); }
 CBelegtexte* CKassenbuchDlg::GetBelegtexte() { return m_steuerung->Dokument().GetBelegtexte(); }
 CFirma* CKassenbuchDlg::GetFirma() { return m_steuerung->Dokument().GetFirma(); }
-CSteuersaetze* CKassenbuchDlg::GetSteuersaetze() { return m_steuersaetze.get(); }
+CSteuersaetze* CKassenbuchDlg::GetSteuersaetze() { return &m_sitzung.Steuersaetze(); }
 void CKassenbuchDlg::SetAvailable(bool available) { m_available = available; }
 bool CKassenbuchDlg::IsOpen() const { return m_steuerung->IsOpen(); }
+void CKassenbuchDlg::SetModified() { m_steuerung->SetModified(true); }
 CBuchungEingabe& CKassenbuchDlg::Eingabe() const { return *m_flaeche->eingabe; }
 CBuchungListe& CKassenbuchDlg::Liste() const { return *m_flaeche->liste; }
 
-int CKassenbuchDlg::EntryState() const
+EntryState CKassenbuchDlg::GetEntryState() const
 {
-    return m_flaeche ? m_flaeche->eingabe->GetState() : 0;
+    return static_cast<EntryState>(m_flaeche->eingabe->GetState());
 }
 
-bool CKassenbuchDlg::SettlePendingEntry(int mode, bool reselect)
+// --- Settling and the modal wrapper ----------------------------------------
+
+bool CKassenbuchDlg::SettlePendingEntry(SettleMode mode, bool reselect)
 {
-    if (EntryState() == 0)
+    if (GetEntryState() == EntryState::Idle)
         return true;
     using M = UserMessages;
     SetAvailable(false);
-    bool commit = mode == 0;
+    bool commit = mode == SettleMode::Commit;
     bool answeredYes = false;
-    if (EntryState() >= 2 && mode == 1) {
+    if (GetEntryState() == EntryState::Changed && mode == SettleMode::Ask) {
         const M::Answer answer = m_messages.Show(AenderungenSpeichern, M::Icon::Question, M::Buttons::YesNoCancel);
         if (answer != M::Answer::Yes && answer != M::Answer::No) {
             SetAvailable(true);
@@ -227,14 +140,29 @@ bool CKassenbuchDlg::SettlePendingEntry(int mode, bool reselect)
 
     UpdateTotals();
     Liste().Rebuild();
-    if (mode != 2) {
+    if (mode != SettleMode::Discard) {
         CheckNegative();
         if (reselect)
             Liste().SelectBooking(eingabe.GetRecordIndex());
     }
-    if (answeredYes || mode == 0)
+    if (answeredYes || mode == SettleMode::Commit)
         m_steuerung->SetModified(true);
     return true;
+}
+
+bool CKassenbuchDlg::RunModal(const std::function<void()>& run, bool needsCashBook)
+{
+    if (needsCashBook && (!IsOpen() || !SettlePendingEntry(SettleMode::Ask, true)))
+        return false;
+    SetAvailable(false);
+    run();
+    SetAvailable(true);
+    return true;
+}
+
+int CKassenbuchDlg::RunDialog(QDialog& dialog)
+{
+    return m_dialogs.Run(dialog);
 }
 
 bool CKassenbuchDlg::CheckNegative()
@@ -250,22 +178,24 @@ bool CKassenbuchDlg::CheckNegative()
     return false;
 }
 
-// --- Date, totals, enabling --------------------------------------------------
+// --- Commands ----------------------------------------------------------------
 
-void CKassenbuchDlg::OnDateChanged()
+void CKassenbuchDlg::RunCommand(const CBefehl& befehl)
 {
-    if (IsOpen()) {
-        // A cancelled question keeps the new date in the bar but the old
-        // period in the list and the totals.
-        if (!SettlePendingEntry(1, true))
-            return;
-        Liste().Show(m_datumAuswahl->GetDate(), m_datumAuswahl->IsMonthMode());
-    }
-    UpdateDateLabel();
-    UpdateTotals();
+    // A key stands for its command: a command switched off does nothing.
+    if (const QAction* action = m_aktionen->Aktion(befehl.name); action && !action->isEnabled())
+        return;
+    if (befehl.ausfuehren)
+        befehl.ausfuehren(*this);
 }
 
-void CKassenbuchDlg::OnModeButton(bool monthly)
+void CKassenbuchDlg::Beenden()
+{
+    if (SettlePendingEntry(SettleMode::Ask, true))
+        close();
+}
+
+void CKassenbuchDlg::SetModeFromButton(bool monthly)
 {
     {
         // The bar would report the change itself; it is handled once, below.
@@ -276,115 +206,22 @@ void CKassenbuchDlg::OnModeButton(bool monthly)
     OnDateChanged();
 }
 
-void CKassenbuchDlg::UpdateDateLabel()
+void CKassenbuchDlg::ToggleOption(const char* option)
 {
-    QString text;
-    if (!m_datumAuswahl->IsMonthMode())
-        text = QString::number(m_datumAuswahl->GetDay()) + QStringLiteral(". ");
-    text += m_datumAuswahl->MonthName(m_datumAuswahl->GetMonth()) + QLatin1Char(' ')
-        + QString::number(m_datumAuswahl->GetYear());
-    m_flaeche->datum->setText(text);
+    m_settings.SetOption(option, !m_settings.GetOption(option));
+    m_aktionen->ZeigeOptionen();
 }
 
-void CKassenbuchDlg::UpdateTotals()
+bool CKassenbuchDlg::IsOptionOn(const char* option) const
 {
-    const CBuchungen* journal = GetBuchungen();
-    if (!IsOpen() || !journal) {
-        m_flaeche->summen->Zeige(CKassenSummen());
-        return;
-    }
-    const CPeriode periode = CPeriode::Aus(m_datumAuswahl->GetDate(), m_datumAuswahl->IsMonthMode());
-    m_flaeche->summen->Zeige(CKassenSummen::Berechne(*journal, periode));
-}
-
-void CKassenbuchDlg::UpdateCurrency()
-{
-    const CFirma* firma = GetFirma();
-    m_flaeche->summen->SetWaehrung(firma ? Cp1252::ToQString(firma->GetWaehrung()) : QStringLiteral("-"));
-}
-
-void CKassenbuchDlg::OnEntryStateChanged(int state)
-{
-    CHauptfensterFlaeche& f = *m_flaeche;
-    f.speichern->setEnabled(state >= 1);
-    f.abbrechen->setEnabled(state >= 1);
-    const bool ruhig = state < 2;
-    m_datumAuswahl->Enable(ruhig && m_datumAuswahl->IsLoaded());
-    f.loeschen->setEnabled(ruhig && IsOpen());
-    f.taeglich->setEnabled(ruhig && IsOpen());
-    f.monatlich->setEnabled(ruhig && IsOpen());
-}
-
-void CKassenbuchDlg::EnableAll(bool enable)
-{
-    CHauptfensterFlaeche& f = *m_flaeche;
-    for (QWidget* w : std::initializer_list<QWidget*>{f.eingabe, f.liste, f.monatlich, f.taeglich, f.kassenbericht,
-                                                      f.statistik, f.monatsuebersicht, f.loeschen, f.neu})
-        w->setEnabled(enable);
-    CHauptfensterAktionen& a = *m_aktionen;
-    for (QAction* action : {a.exportieren, a.belegtexte, a.umsatzsteuer, a.firma, a.kassenbericht, a.statistik})
-        action->setEnabled(enable);
-    m_datumAuswahl->SetLoaded(enable);
-    a.speichern->setEnabled(enable && m_steuerung->IsModified());
-    a.schliessen->setEnabled(IsOpen());
-    a.speichernUnter->setEnabled(IsOpen());
-    if (!enable)
-        setFocus();
-}
-
-void CKassenbuchDlg::UpdateCommandStates()
-{
-    CHauptfensterAktionen& a = *m_aktionen;
-    a.speichern->setEnabled(m_steuerung->IsModified() && IsOpen());
-    const bool loaded = m_datumAuswahl->IsLoaded();
-    for (QAction* action : {a.belegtexte, a.statistik, a.kassenbericht, a.firma, a.exportieren})
-        action->setEnabled(loaded);
-}
-
-// --- After a change of cash book ---------------------------------------------
-
-void CKassenbuchDlg::RefreshTitle()
-{
-    const CKassenbuch& dokument = m_steuerung->Dokument();
-    if (!IsOpen()) {
-        setWindowTitle(QStringLiteral("Kuvex"));
-        return;
-    }
-    std::string name = dokument.GetFileName();
-    // The file name without its folder; both separators count.
-    const std::size_t slash = name.find_last_of("/\\");
-    if (slash != std::string::npos)
-        name.erase(0, slash + 1);
-    setWindowTitle(QStringLiteral("Kuvex - ") + Cp1252::ToQString(dokument.GetFirma()->GetKurzbezeichnung())
-                   + QStringLiteral(" <") + CKassenbuchSteuerung::FromPath(name) + QLatin1Char('>'));
-}
-
-void CKassenbuchDlg::Refresh()
-{
-    RefreshTitle();
-    if (IsOpen())
-        Liste().Rebuild();
-    else
-        Liste().ClearList();
-    UpdateCurrency();
-    OnDateChanged();
-}
-
-void CKassenbuchDlg::RebuildRecentMenu()
-{
-    const int count = std::min(m_settings.GetHistoryCount(), static_cast<int>(CHauptfensterAktionen::MaxRecent));
-    for (int i = 0; i < count; ++i) {
-        const std::string entry = m_settings.GetHistoryEntry(i);
-        if (entry.empty())
-            break;
-        m_aktionen->SetRecent(i, QLatin1Char('&') + QString::number(i + 1) + QLatin1Char(' ')
-                                     + CKassenbuchSteuerung::FromPath(entry));
-    }
+    return m_settings.GetOption(option);
 }
 
 void CKassenbuchDlg::CompanyCommand()
 {
     // The company dialog follows a new cash book as soon as it exists.
+    if (QAction* firma = m_aktionen->Aktion("actionFirma"))
+        firma->trigger();
 }
 
 void CKassenbuchDlg::ShowFromTray()
@@ -394,26 +231,9 @@ void CKassenbuchDlg::ShowFromTray()
     activateWindow();
 }
 
-// --- Keyboard ----------------------------------------------------------------
-
-void CKassenbuchDlg::DiscardEntry() { SettlePendingEntry(2, true); }
-void CKassenbuchDlg::DateToday() { m_datumAuswahl->Today(); }
-void CKassenbuchDlg::DatePrevious() { m_datumAuswahl->Previous(); }
-void CKassenbuchDlg::DateNext() { m_datumAuswahl->Next(); }
-void CKassenbuchDlg::FocusYearList() { m_datumAuswahl->YearList()->setFocus(); }
-void CKassenbuchDlg::FocusMonthList() { m_datumAuswahl->MonthList()->setFocus(); }
-void CKassenbuchDlg::FocusDayList() { m_datumAuswahl->DayList()->setFocus(); }
-void CKassenbuchDlg::Generator() { m_befehle->Generator(); }
-
-void CKassenbuchDlg::CashReport()
-{
-    if (m_aktionen->kassenbericht->isEnabled())
-        m_aktionen->kassenbericht->trigger();
-}
-
 void CKassenbuchDlg::closeEvent(QCloseEvent* event)
 {
-    if (SettlePendingEntry(1, true))
+    if (SettlePendingEntry(SettleMode::Ask, true))
         event->accept();
     else
         event->ignore();

@@ -1,14 +1,17 @@
 #pragma once
-// The main window: the whole working surface of the program. It owns the
-// open cash book (through its document controller) and the VAT-rate
-// table, shows the selected day or month with its bookings and totals, and
-// is the data-access interface through which grids, dialogs and reports
-// reach the data. Every command that changes what the entry grid refers to
-// settles the booking being typed first (SettlePendingEntry).
+// The main window: the whole working surface of the program. It shows the
+// selected day or month with its bookings and totals, runs the commands of
+// the command table, and is the data-access interface through which grids,
+// dialogs and reports reach the cash book and the VAT-rate table that the
+// program session holds. Every command that changes what the entry grid
+// refers to settles the booking being typed first (SettlePendingEntry).
 //
-// Built with the settings, the message boxes and the file dialogs handed
-// in, so tests run it offscreen with their doubles and pinned clocks.
+// Built with the session, the message boxes, the file dialogs and the
+// modal-dialog runner handed in, so tests run it offscreen with their
+// doubles and a pinned "today".
+#include "bookinggrids/EntryState.h"
 #include "common/CDatenZugriff.h"
+#include "mainwindow/CBuchungsBefehle.h"
 #include "mainwindow/CDatumAuswahl.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
 #include "mainwindow/CTastaturFilter.h"
@@ -16,42 +19,36 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 class CBuchungEingabe;
 class CBuchungListe;
-class CBuchungsBefehle;
 class CHauptfensterAktionen;
 class CHauptfensterFlaeche;
+class CProgrammSitzung;
 class CSettings;
-class CSteuersaetze;
 class FileDialogs;
+class ModalDialogs;
 class UserMessages;
 
 class CKassenbuchDlg : public QMainWindow,
                        public CDatenZugriff,
                        private CKassenbuchSteuerung::Fenster,
-                       private CTastaturFilter::Ziel {
+                       private CBuchungsBefehle::Fenster,
+                       private CTastaturFilter::Fenster {
     Q_OBJECT
 public:
-    // Shown for a missing VAT-rate file, after the file name.
-    static const char* const SteuersatzFehlt; // " nicht gefunden. Das Programm wird beendet."
     static const char* const AenderungenSpeichern; // "Wollen Sie die aktuellen Änderungen speichern?"
 
-    struct Uhren {
-        CDatumAuswahl::Clock datum;   // "today" of the date selector
-        CBackups::Clock backups;      // "now" of the backup copies
-    };
-
-    CKassenbuchDlg(CSettings& settings, UserMessages& messages, FileDialogs& dialogs, Uhren uhren = {},
+    // The session must have started (settings and VAT-rate table loaded).
+    CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages, FileDialogs& fileDialogs,
+                   ModalDialogs& dialogs, CDatumAuswahl::Clock today = CDatumAuswahl::Clock(),
                    QWidget* parent = nullptr);
-    // Saves an open cash book without asking.
+    // Saves an open cash book without asking, then closes it.
     ~CKassenbuchDlg() override;
 
-    // The VAT-rate file was missing: the message is shown and the program
-    // must end without showing this window.
-    bool MussBeenden() const { return m_mussBeenden; }
     // The arguments after the program's name (the file to open).
     void ProcessCommandLine(const QStringList& arguments);
     // After a fatal error the program ends without saving anything.
@@ -63,21 +60,37 @@ public:
     CBelegtexte* GetBelegtexte() override;
     CFirma* GetFirma() override;
     CSteuersaetze* GetSteuersaetze() override;
-    bool SettlePendingEntry(int mode, bool reselect) override;
+    bool SettlePendingEntry(SettleMode mode, bool reselect) override;
     void SetAvailable(bool available) override;
     bool IsAvailable() const { return m_available; }
 
+    // How every dialog and report is started from the window: with a cash
+    // book open (unless needsCashBook is false) and the booking being typed
+    // settled, asking when it has changes; while `run` runs the window is
+    // unavailable. false when nothing ran.
+    bool RunModal(const std::function<void()>& run, bool needsCashBook = true);
+    // Runs a dialog modally through the window's dialog runner.
+    int RunDialog(QDialog& dialog);
+
     // The negative-cash check of the shown period; false when it warned.
     bool CheckNegative();
-    // The booking commands ("&Neu", "&Löschen", list selection, Ctrl+G).
-    CBuchungsBefehle& Befehle() const { return *m_befehle; }
+    EntryState GetEntryState() const override;
 
+    // What the command table's handlers act on.
+    CBuchungsBefehle& Befehle() const { return *m_befehle; }
     CDatumAuswahl* DatumAuswahl() const { return m_datumAuswahl; }
     CKassenbuchSteuerung& Steuerung() { return *m_steuerung; }
     CHauptfensterAktionen& Aktionen() const { return *m_aktionen; }
     CHauptfensterFlaeche& Flaeche() const { return *m_flaeche; }
     CBuchungEingabe& Eingabe() const;
     CBuchungListe& Liste() const;
+    // "&Beenden": settles the booking being typed, then closes the window.
+    void Beenden();
+    // "täglich" / "monatlich".
+    void SetModeFromButton(bool monthly);
+    // The "&Einstellungen" options.
+    void ToggleOption(const char* option);
+    bool IsOptionOn(const char* option) const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -90,45 +103,29 @@ private:
     void RebuildRecentMenu() override;
     void CompanyCommand() override;
     void ShowFromTray() override;
-    // CTastaturFilter::Ziel
-    int EntryState() const override;
-    void DiscardEntry() override;
-    void DateToday() override;
-    void DatePrevious() override;
-    void DateNext() override;
-    void FocusYearList() override;
-    void FocusMonthList() override;
-    void FocusDayList() override;
-    void CashReport() override;
-    void Generator() override;
-
-    void BuildWindow();
-    void ConnectCommands();
-    void ApplySettingsToMenu();
-    void Toggle(QAction* action, const char* option);
+    // CBuchungsBefehle::Fenster
+    bool IsOpen() const override;
+    void UpdateTotals() override;
+    void SetModified() override;
+    // CTastaturFilter::Fenster
+    void RunCommand(const CBefehl& befehl) override;
 
     void OnDateChanged();
-    void OnModeButton(bool monthly);
-    void OnEntryStateChanged(int state);
-
-    void UpdateTotals();
+    void OnEntryStateChanged();
     void UpdateDateLabel();
     void UpdateCurrency();
     void UpdateCommandStates();
-    bool IsOpen() const;
 
+    CProgrammSitzung& m_sitzung;
     CSettings& m_settings;
     UserMessages& m_messages;
-    FileDialogs& m_dialogs;
-    Uhren m_uhren;
-    std::unique_ptr<CSteuersaetze> m_steuersaetze;
+    ModalDialogs& m_dialogs;
     CKassenbuchSteuerung* m_steuerung = nullptr;
     CDatumAuswahl* m_datumAuswahl = nullptr;
-    CHauptfensterAktionen* m_aktionen = nullptr;
     CHauptfensterFlaeche* m_flaeche = nullptr;
+    CHauptfensterAktionen* m_aktionen = nullptr;
     std::unique_ptr<CTastaturFilter> m_tastatur;
     std::unique_ptr<CBuchungsBefehle> m_befehle;
     bool m_available = true;
-    bool m_mussBeenden = false;
     bool m_ohneSpeichern = false;
 };

@@ -3,6 +3,7 @@
 #include "core/UserMessages.h"
 #include "mainwindow/CWarteCursor.h"
 #include "platform/FileDialogs.h"
+#include "storage/CProgrammSitzung.h"
 #include "storage/CSettings.h"
 
 #include <QFile>
@@ -21,17 +22,14 @@ bool IstDatei(const std::string& path)
 
 } // namespace
 
-const char* const CKassenbuchSteuerung::FehlerBeimLaden = "Fehler beim Laden der Datei";
-
-CKassenbuchSteuerung::CKassenbuchSteuerung(Fenster& fenster, CSettings& settings, UserMessages& messages,
-                                           FileDialogs& dialogs, CBackups::Clock backupClock, QObject* parent)
+CKassenbuchSteuerung::CKassenbuchSteuerung(Fenster& fenster, CProgrammSitzung& sitzung, UserMessages& messages,
+                                           FileDialogs& dialogs, QObject* parent)
     : QObject(parent)
     , m_fenster(fenster)
-    , m_settings(settings)
+    , m_sitzung(sitzung)
+    , m_settings(sitzung.Settings())
     , m_messages(messages)
     , m_dialogs(dialogs)
-    , m_backupClock(backupClock ? std::move(backupClock) : CBackups::SystemClock())
-    , m_kassenbuch(messages)
 {
     setObjectName(QStringLiteral("kassenbuchSteuerung"));
     m_autosave = new QTimer(this);
@@ -41,6 +39,16 @@ CKassenbuchSteuerung::CKassenbuchSteuerung(Fenster& fenster, CSettings& settings
 }
 
 CKassenbuchSteuerung::~CKassenbuchSteuerung() = default;
+
+CKassenbuch& CKassenbuchSteuerung::Dokument()
+{
+    return m_sitzung.Kassenbuch();
+}
+
+const CKassenbuch& CKassenbuchSteuerung::Dokument() const
+{
+    return m_sitzung.Kassenbuch();
+}
 
 std::string CKassenbuchSteuerung::ToPath(const QString& fileName)
 {
@@ -68,14 +76,14 @@ void CKassenbuchSteuerung::SetModified(bool modified)
 bool CKassenbuchSteuerung::SaveDocument()
 {
     CWarteCursor warten;
-    return m_kassenbuch.Save();
+    return Dokument().Save();
 }
 
 bool CKassenbuchSteuerung::SaveBeforeLeaving()
 {
     if (!IsOpen())
         return true;
-    if (!m_fenster.SettlePendingEntry(1, true))
+    if (!m_fenster.SettlePendingEntry(SettleMode::Ask, true))
         return false;
     const bool saved = SaveDocument();
     if (saved)
@@ -93,12 +101,12 @@ void CKassenbuchSteuerung::New()
     if (name.isEmpty())
         return;
     const std::string path = ToPath(name);
-    if (!m_kassenbuch.New(path)) {
+    if (!Dokument().New(path)) {
         // The refused name (another program has it) leaves the previous cash
         // book loaded; it was saved just above, and with every command
         // switched off it could not be worked on, so it is closed as after a
         // failed open.
-        m_kassenbuch.Close();
+        Dokument().Close();
         SetModified(false);
         m_fenster.EnableAll(false);
         m_fenster.Refresh();
@@ -127,7 +135,7 @@ void CKassenbuchSteuerung::Open()
 bool CKassenbuchSteuerung::OpenFile(const std::string& path)
 {
     if (path.empty()) {
-        m_kassenbuch.Close();
+        Dokument().Close();
         SetModified(false);
         m_fenster.EnableAll(false);
         m_fenster.Refresh();
@@ -136,17 +144,12 @@ bool CKassenbuchSteuerung::OpenFile(const std::string& path)
     bool opened = false;
     {
         CWarteCursor warten;
-        CBackups backups(m_settings.GetAbsolute(CSettings::BackupPath), m_messages, m_backupClock);
-        backups.MakeBackups(path);
-        opened = IstDatei(path) && m_kassenbuch.Open(path);
+        opened = m_sitzung.OpenFile(path);
     }
     if (!opened) {
-        // A failed open may leave the previous cash book in place or a
-        // half-loaded one behind; neither may stay open under the message.
-        m_kassenbuch.Close();
         SetModified(false);
         m_fenster.EnableAll(false);
-        m_messages.Error(FehlerBeimLaden);
+        m_messages.Error(CProgrammSitzung::FehlerBeimLaden);
         m_fenster.Refresh();
         return false;
     }
@@ -161,7 +164,7 @@ bool CKassenbuchSteuerung::OpenFile(const std::string& path)
 
 void CKassenbuchSteuerung::Save()
 {
-    if (!IsOpen())
+    if (!IsOpen() || !m_fenster.SettlePendingEntry(SettleMode::Ask, true))
         return;
     if (!SaveDocument())
         return;
@@ -174,7 +177,7 @@ void CKassenbuchSteuerung::SaveAs()
     if (!IsOpen())
         return;
     m_fenster.SetAvailable(false);
-    const QString name = m_dialogs.SaveCashBook(StartFolder(), FromPath(m_kassenbuch.GetFileName()));
+    const QString name = m_dialogs.SaveCashBook(StartFolder(), FromPath(Dokument().GetFileName()));
     m_fenster.SetAvailable(true);
     if (name.isEmpty())
         return;
@@ -182,7 +185,7 @@ void CKassenbuchSteuerung::SaveAs()
     bool saved = false;
     {
         CWarteCursor warten;
-        saved = m_kassenbuch.SaveAs(path);
+        saved = Dokument().SaveAs(path);
     }
     if (!saved)
         return;
@@ -196,7 +199,7 @@ void CKassenbuchSteuerung::Close()
 {
     if (!SaveBeforeLeaving())
         return;
-    m_kassenbuch.Close();
+    Dokument().Close();
     SetModified(false);
     m_fenster.EnableAll(false);
     m_fenster.Refresh();
@@ -205,7 +208,7 @@ void CKassenbuchSteuerung::Close()
 void CKassenbuchSteuerung::OpenRecent(int i)
 {
     const std::string path = m_settings.GetHistoryEntry(i);
-    if (path == m_kassenbuch.GetFileName())
+    if (path == Dokument().GetFileName())
         return;
     // A file that has gone since it was used is passed over in silence.
     if (!IstDatei(path) || !SaveBeforeLeaving())

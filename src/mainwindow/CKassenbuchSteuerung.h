@@ -7,7 +7,7 @@
 //
 // Paths are the user's file names: they travel as the platform's 8-bit
 // file names, never through the cash book's text conversion.
-#include "storage/CBackups.h"
+#include "common/CDatenZugriff.h"
 #include "storage/CKassenbuch.h"
 
 #include <QObject>
@@ -15,6 +15,7 @@
 
 #include <string>
 
+class CProgrammSitzung;
 class CSettings;
 class FileDialogs;
 class QTimer;
@@ -23,15 +24,13 @@ class UserMessages;
 class CKassenbuchSteuerung : public QObject {
     Q_OBJECT
 public:
-    // Shown when a cash book cannot be opened.
-    static const char* const FehlerBeimLaden; // "Fehler beim Laden der Datei"
     static constexpr int AutosaveIntervall = 120000; // ms
 
     // What the file flows ask of the main window.
     class Fenster {
     public:
         virtual ~Fenster() = default;
-        virtual bool SettlePendingEntry(int mode, bool reselect) = 0;
+        virtual bool SettlePendingEntry(SettleMode mode, bool reselect) = 0;
         virtual void SetAvailable(bool available) = 0;
         virtual void EnableAll(bool enable) = 0;
         // Title, currency, list and totals after a change of cash book.
@@ -45,14 +44,14 @@ public:
         virtual void ShowFromTray() = 0;
     };
 
-    CKassenbuchSteuerung(Fenster& fenster, CSettings& settings, UserMessages& messages, FileDialogs& dialogs,
-                         CBackups::Clock backupClock, QObject* parent = nullptr);
+    CKassenbuchSteuerung(Fenster& fenster, CProgrammSitzung& sitzung, UserMessages& messages,
+                         FileDialogs& dialogs, QObject* parent = nullptr);
     ~CKassenbuchSteuerung() override;
 
-    CKassenbuch& Dokument() { return m_kassenbuch; }
-    const CKassenbuch& Dokument() const { return m_kassenbuch; }
+    CKassenbuch& Dokument();
+    const CKassenbuch& Dokument() const;
     // Journal, catalogue and company are all there.
-    bool IsOpen() const { return m_kassenbuch.IsValid(); }
+    bool IsOpen() const { return Dokument().IsValid(); }
 
     bool IsModified() const { return m_modified; }
     void SetModified(bool modified);
@@ -61,7 +60,8 @@ public:
     // cash book without asking. true when there is nothing to save.
     bool SaveBeforeLeaving();
 
-    // The commands of the "&Datei" menu.
+    // The commands of the "&Datei" menu. Save settles the booking being
+    // typed first, so what the user sees is what is written.
     void New();
     void Open();
     void Save();
@@ -93,11 +93,10 @@ private:
     QString StartFolder() const;
 
     Fenster& m_fenster;
+    CProgrammSitzung& m_sitzung;
     CSettings& m_settings;
     UserMessages& m_messages;
     FileDialogs& m_dialogs;
-    CBackups::Clock m_backupClock;
-    CKassenbuch m_kassenbuch;
     bool m_modified = false;
     QTimer* m_autosave = nullptr;
 };

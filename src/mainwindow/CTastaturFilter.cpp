@@ -1,14 +1,26 @@
 #include "mainwindow/CTastaturFilter.h"
 
+#include "mainwindow/CBefehlstabelle.h"
+
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QWidget>
 
-CTastaturFilter::CTastaturFilter(QWidget& window, Ziel& ziel)
+CTastaturFilter::CTastaturFilter(QWidget& window, Fenster& fenster)
     : m_window(window)
-    , m_ziel(ziel)
+    , m_fenster(fenster)
 {
     setObjectName(QStringLiteral("tastaturFilter"));
+    for (const CBefehl& befehl : Befehlstabelle()) {
+        if (!befehl.tasten)
+            continue;
+        const QList<QKeySequence> keys = QKeySequence::listFromString(QString::fromLatin1(befehl.tasten));
+        // A key the menu shows is its action's shortcut; Qt handles it.
+        for (qsizetype i = befehl.tasteImMenue ? 1 : 0; i < keys.size(); ++i)
+            if (!keys[i].isEmpty())
+                m_tasten.emplace_back(keys[i][0], &befehl);
+    }
     if (QCoreApplication* app = QCoreApplication::instance())
         app->installEventFilter(this);
 }
@@ -19,6 +31,14 @@ CTastaturFilter::~CTastaturFilter()
         app->removeEventFilter(this);
 }
 
+const CBefehl* CTastaturFilter::CommandFor(QKeyCombination key) const
+{
+    for (const auto& [taste, befehl] : m_tasten)
+        if (taste == key)
+            return befehl;
+    return nullptr;
+}
+
 bool CTastaturFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress)
@@ -27,67 +47,22 @@ bool CTastaturFilter::eventFilter(QObject* watched, QEvent* event)
     if (!widget || widget->window() != &m_window)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    if (!Handle(key->key(), key->modifiers()))
+    const Qt::KeyboardModifiers modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    if (!Handle(QKeyCombination(modifiers, Qt::Key(key->key()))))
         return false;
     key->accept();
     return true;
 }
 
-bool CTastaturFilter::Handle(int key, Qt::KeyboardModifiers modifiers)
+bool CTastaturFilter::Handle(QKeyCombination key)
 {
-    const bool ctrl = modifiers.testFlag(Qt::ControlModifier);
-    const bool ruhig = m_ziel.EntryState() < 2; // no unsaved changes in the entry
-
-    if (key == Qt::Key_Escape) {
-        if (m_ziel.EntryState() != 0)
-            m_ziel.DiscardEntry();
-        return true;
-    }
-    if (ctrl) {
-        switch (key) {
-        case Qt::Key_J:
-        case Qt::Key_M:
-        case Qt::Key_T:
-            if (!ruhig)
-                return false;
-            if (key == Qt::Key_J)
-                m_ziel.FocusYearList();
-            else if (key == Qt::Key_M)
-                m_ziel.FocusMonthList();
-            else
-                m_ziel.FocusDayList();
-            return true;
-        case Qt::Key_H:
-            if (!ruhig)
-                return false;
-            m_ziel.DateToday();
-            return true;
-        case Qt::Key_P:
-            m_ziel.CashReport();
-            return true;
-        case Qt::Key_G:
-            // The generator asks its own questions; the key itself means
-            // nothing to any control, so it ends here.
-            m_ziel.Generator();
-            return true;
-        default:
-            return false;
-        }
-    }
-    switch (key) {
-    case Qt::Key_PageDown:
-    case Qt::Key_PageUp:
-    case Qt::Key_Home:
-        if (!ruhig)
-            return false;
-        if (key == Qt::Key_PageDown)
-            m_ziel.DateNext();
-        else if (key == Qt::Key_PageUp)
-            m_ziel.DatePrevious();
-        else
-            m_ziel.DateToday();
-        return true;
-    default:
+    const CBefehl* befehl = CommandFor(key);
+    if (!befehl)
         return false;
-    }
+    // The date keys leave a booking with changes alone; the key then does
+    // what it does in the focused control.
+    if (befehl->tastenregel == Tastenregel::OhneAenderungen && m_fenster.GetEntryState() == EntryState::Changed)
+        return false;
+    m_fenster.RunCommand(*befehl);
+    return true;
 }

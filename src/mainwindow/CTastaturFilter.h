@@ -1,45 +1,47 @@
 #pragma once
 // The main window's keyboard table, looked at before any control of the
-// window sees the key: Esc discards the booking being typed, Page Up/Down
-// and Home step the date, Ctrl+J/M/T jump to the year, month and day
-// lists, Ctrl+P starts the cash report, Ctrl+G the booking generator.
-// Enter always goes on to the focused control. Keys that go to another
-// window (a message box, an open drop-down list) are left alone. The
-// other Ctrl shortcuts are those of the window's actions.
+// window sees the key. The keys are those of the command table that the
+// menus do not show (the menu keys are the actions' own shortcuts): Esc,
+// the date keys, Ctrl+J/M/T, Ctrl+P, Ctrl+G, F1. Enter always goes on to
+// the focused control. Keys that go to another window (a message box, an
+// open drop-down list) are left alone.
+#include "bookinggrids/EntryState.h"
+
+#include <QKeyCombination>
 #include <QObject>
 
+#include <utility>
+#include <vector>
+
+struct CBefehl;
 class QWidget;
 
 class CTastaturFilter : public QObject {
     Q_OBJECT
 public:
     // What the keys act on.
-    class Ziel {
+    class Fenster {
     public:
-        virtual ~Ziel() = default;
-        virtual int EntryState() const = 0;
-        virtual void DiscardEntry() = 0;       // Esc with a booking open
-        virtual void DateToday() = 0;
-        virtual void DatePrevious() = 0;
-        virtual void DateNext() = 0;
-        virtual void FocusYearList() = 0;
-        virtual void FocusMonthList() = 0;
-        virtual void FocusDayList() = 0;
-        virtual void CashReport() = 0;         // Ctrl+P
-        virtual void Generator() = 0;          // Ctrl+G
+        virtual ~Fenster() = default;
+        virtual EntryState GetEntryState() const = 0;
+        virtual void RunCommand(const CBefehl& befehl) = 0;
     };
 
     // Watches every key of the application that is meant for window; the
     // owner keeps the filter no longer than the window.
-    CTastaturFilter(QWidget& window, Ziel& ziel);
+    CTastaturFilter(QWidget& window, Fenster& fenster);
     ~CTastaturFilter() override;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The command a key stands for here, or nullptr.
+    const CBefehl* CommandFor(QKeyCombination key) const;
+
 private:
     // true when the key was handled and must go no further.
-    bool Handle(int key, Qt::KeyboardModifiers modifiers);
+    bool Handle(QKeyCombination key);
 
     QWidget& m_window;
-    Ziel& m_ziel;
+    Fenster& m_fenster;
+    std::vector<std::pair<QKeyCombination, const CBefehl*>> m_tasten;
 };

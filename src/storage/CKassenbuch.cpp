@@ -100,19 +100,23 @@ void CKassenbuch::Close()
     m_lock.Release();
 }
 
-bool CKassenbuch::Open(const std::string& path)
+bool CKassenbuch::Open(const std::string& path, const std::function<void()>& locked)
 {
     m_lastError.clear();
+    // The lock comes first: whatever runs before the file is read (the
+    // backup copies) must not touch a cash book another program has open.
+    CFileLock fresh;
+    bool keep = false;
+    if (!LockFor(path, fresh, keep))
+        return false;
+    if (locked)
+        locked();
     CZipReader zip;
     int error = 0;
     if (!zip.Open(path, error)) {
         m_messages.ShowSystemError(error);
         return false;
     }
-    CFileLock fresh;
-    bool keep = false;
-    if (!LockFor(path, fresh, keep))
-        return false;
 
     // From here on a failure leaves the document invalid.
     m_fileName = path;

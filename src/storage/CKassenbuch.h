@@ -37,11 +37,12 @@ public:
     // under `path`; nothing is written until Save. False (with a message,
     // document unchanged) only when another program has `path` open.
     bool New(const std::string& path);
-    // Loads the archive at `path`. False when it cannot be opened (system
-    // error shown, document unchanged), when another program has it open
-    // (message shown, document unchanged), or when its content is missing
-    // or damaged (nothing shown, document invalid, reason in LastError()).
-    bool Open(const std::string& path);
+    // Loads the archive at `path`. False when another program has it open
+    // (message shown, document unchanged), when it cannot be opened (system
+    // error shown, document unchanged), or when its content is missing or
+    // damaged (nothing shown, document invalid, reason in LastError()).
+    // `locked` runs once the lock is held and before the file is read.
+    bool Open(const std::string& path, const std::function<void()>& locked = {});
     // Writes the whole document to its file name. Every failure is shown.
     bool Save();
     // Takes `path` as the file name, then Save. False without changing the

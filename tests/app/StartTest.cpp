@@ -8,6 +8,7 @@
 #include "core/CFirma.h"
 #include "mainwindow/CKassenbuchDlg.h"
 #include "platform/ScriptedFileDialogs.h"
+#include "platform/ScriptedModalDialogs.h"
 #include "platform/ScriptedUserMessages.h"
 #include "storage/CKassenbuch.h"
 #include "storage/CSettings.h"
@@ -56,13 +57,14 @@ protected:
     fs::path ordner;
     ScriptedUserMessages messages;
     ScriptedFileDialogs dialogs;
+    ScriptedModalDialogs modal;
 };
 
 } // namespace
 
 TEST_F(Start, WithoutSettingsFileTheProgramEndsWithItsMessage)
 {
-    CKassenbuchApp app(ordner, messages, dialogs);
+    CKassenbuchApp app(ordner, messages, dialogs, modal);
     EXPECT_FALSE(app.Start({}, false));
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, "Die Einstellungsdatei (settings.xml) wurde nicht gefunden");
@@ -75,13 +77,12 @@ TEST_F(Start, WithoutSettingsFileTheProgramEndsWithItsMessage)
 TEST_F(Start, WithoutVatRateFileTheProgramEndsNamingIt)
 {
     LegeOrdnerAn(false);
-    CKassenbuchApp app(ordner, messages, dialogs);
+    CKassenbuchApp app(ordner, messages, dialogs, modal);
     EXPECT_FALSE(app.Start({}, false));
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, "steuersaetze.xml nicht gefunden. Das Programm wird beendet.");
     EXPECT_EQ(messages.Last().icon, UserMessages::Icon::Error);
-    ASSERT_NE(app.Window(), nullptr);
-    EXPECT_TRUE(app.Window()->MussBeenden());
+    EXPECT_EQ(app.Window(), nullptr);
     app.Finish();
     EXPECT_EQ(messages.Count(), 1u);
 }
@@ -91,7 +92,7 @@ TEST_F(Start, OpensTheFileArgumentAndWritesSettingsAndCashBookAtTheEnd)
     LegeOrdnerAn();
     const std::string kasse = LegeKasseAn("Kiosk.kbx");
     {
-        CKassenbuchApp app(ordner, messages, dialogs);
+        CKassenbuchApp app(ordner, messages, dialogs, modal);
         ASSERT_TRUE(app.Start({QString::fromStdString(kasse)}, false));
         EXPECT_EQ(app.Window()->windowTitle(), "Kuvex - Kiosk <Kiosk.kbx>");
         app.Window()->GetBuchungen()->AddItem();
@@ -104,7 +105,7 @@ TEST_F(Start, OpensTheFileArgumentAndWritesSettingsAndCashBookAtTheEnd)
     CSettings settings(ordner, still);
     ASSERT_TRUE(settings.Load());
     EXPECT_EQ(settings.GetHistoryEntry(0), kasse);
-    CKassenbuchApp zweite(ordner, messages, dialogs);
+    CKassenbuchApp zweite(ordner, messages, dialogs, modal);
     ASSERT_TRUE(zweite.Start({}, false));
     EXPECT_EQ(zweite.Window()->windowTitle(), "Kuvex - Kiosk <Kiosk.kbx>");
     zweite.Finish();
@@ -114,7 +115,7 @@ TEST_F(Start, FatalErrorShowsItsTextAndLeavesTheCashBookUnsaved)
 {
     LegeOrdnerAn();
     const std::string kasse = LegeKasseAn("Kiosk.kbx");
-    CKassenbuchApp app(ordner, messages, dialogs);
+    CKassenbuchApp app(ordner, messages, dialogs, modal);
     ASSERT_TRUE(app.Start({QString::fromStdString(kasse)}, false));
     app.Window()->GetBuchungen()->AddItem();
     app.Fatal("Ung\xFCltige Datei");

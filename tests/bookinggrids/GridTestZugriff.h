@@ -34,7 +34,7 @@ public:
     CBelegtexte* GetBelegtexte() override { return open ? &katalog : nullptr; }
     CFirma* GetFirma() override { return open ? &firma : nullptr; }
     CSteuersaetze* GetSteuersaetze() override { return steuer.get(); }
-    bool SettlePendingEntry(int, bool) override
+    bool SettlePendingEntry(SettleMode, bool) override
     {
         ++settleCalls;
         return true;

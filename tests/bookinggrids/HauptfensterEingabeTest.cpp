@@ -9,9 +9,10 @@
 #include "core/CFirma.h"
 #include "mainwindow/CKassenbuchDlg.h"
 #include "platform/ScriptedFileDialogs.h"
+#include "platform/ScriptedModalDialogs.h"
 #include "platform/ScriptedUserMessages.h"
 #include "storage/CKassenbuch.h"
-#include "storage/CSettings.h"
+#include "storage/CProgrammSitzung.h"
 
 #include <gtest/gtest.h>
 
@@ -79,12 +80,11 @@ protected:
             }
             ASSERT_TRUE(kasse.Save());
         }
-        settings = std::make_unique<CSettings>(ordner, messages);
-        ASSERT_TRUE(settings->Load());
-        CKassenbuchDlg::Uhren uhren;
-        uhren.datum = [] { return QDate(2004, 3, 15); };
-        uhren.backups = [] { return CDatum::FromLocal(2004, 3, 15, 12, 0, 0).Seconds(); };
-        fenster = std::make_unique<CKassenbuchDlg>(*settings, messages, dialogs, uhren);
+        sitzung = std::make_unique<CProgrammSitzung>(
+            ordner, messages, [] { return CDatum::FromLocal(2004, 3, 15, 12, 0, 0).Seconds(); });
+        ASSERT_TRUE(sitzung->Start());
+        fenster = std::make_unique<CKassenbuchDlg>(*sitzung, messages, dialogs, modal,
+                                                   [] { return QDate(2004, 3, 15); });
         fenster->resize(1000, 700);
         fenster->show();
         fenster->ProcessCommandLine({QString::fromStdString(pfad)});
@@ -107,7 +107,8 @@ protected:
     std::filesystem::path ordner;
     ScriptedUserMessages messages;
     ScriptedFileDialogs dialogs;
-    std::unique_ptr<CSettings> settings;
+    ScriptedModalDialogs modal;
+    std::unique_ptr<CProgrammSitzung> sitzung;
     std::unique_ptr<CKassenbuchDlg> fenster;
 };
 

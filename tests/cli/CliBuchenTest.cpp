@@ -1,5 +1,6 @@
-// kuvex-cli end to end: new, add, list, totals and delete on a cash book in
-// a throw-away program folder, every byte of the output checked.
+// kuvex-cli's commands run in-process: new, add, list, totals and delete on
+// a cash book in a throw-away program folder, every byte of the output
+// checked.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -31,7 +32,7 @@ protected:
         m_kasse = m_ordner.Datei("kasse.kbx");
         ErwarteErfolg(Cli({"new", m_kasse}));
     }
-    CliErgebnis Cli(const std::vector<std::string>& a) { return m_ordner.Starte(a); }
+    CliErgebnis Cli(const std::vector<std::string>& a) { return m_ordner.ImProzess(a); }
 
     void BucheMaerz()
     {

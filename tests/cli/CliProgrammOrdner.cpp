@@ -5,10 +5,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
+#include "cli/CCliProgramm.h"
 #include "core/CXmlDokument.h"
 
 namespace fs = std::filesystem;
@@ -91,5 +95,21 @@ CliErgebnis CliProgrammOrdner::Starte(const std::vector<std::string>& argumente)
     e.Status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     e.Aus = Lies(aus);
     e.Fehler = Lies(fehler);
+    return e;
+}
+
+CliErgebnis CliProgrammOrdner::ImProzess(const std::vector<std::string>& argumente) const
+{
+    CliErgebnis e;
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    {
+        CCliProgramm programm(m_pfad);
+        e.Status = programm.Ausfuehren(argumente);
+    }
+    std::fflush(stdout);
+    std::fflush(stderr);
+    e.Aus = testing::internal::GetCapturedStdout();
+    e.Fehler = testing::internal::GetCapturedStderr();
     return e;
 }

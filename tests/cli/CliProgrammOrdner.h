@@ -2,7 +2,8 @@
 // A throw-away program folder for kuvex-cli: a copy of the built binary
 // (a copy, not a link: the program finds its folder through /proc/self/exe,
 // which resolves links to the build folder), "settings.xml" and the data
-// files it names. Commands run in it as separate processes; their standard
+// files it names. Commands run in it as separate processes (Starte) or as
+// the same command object inside the test (ImProzess); their standard
 // output, standard error and exit status are captured byte for byte.
 // The VAT-rate file is replaced by a small table of the test's own (16 %
 // under id 100, 7 % under 200, an inactive 20 % under 300), so the expected
@@ -28,6 +29,7 @@ public:
     std::string Datei(const std::string& name) const { return (m_pfad / "kassen" / name).string(); }
 
     CliErgebnis Starte(const std::vector<std::string>& argumente) const;
+    CliErgebnis ImProzess(const std::vector<std::string>& argumente) const;
 
 private:
     std::filesystem::path m_pfad;

@@ -168,7 +168,12 @@ TEST_F(BuchungFluss, SelectingABookingOpensItAndDeletingRemovesIt)
     EXPECT_EQ(liste.GetRowCount(), 3);
     EXPECT_EQ(liste.GetBookingOfRow(2), 1);
     EXPECT_EQ(fenster->Eingabe().GetState(), 0);
-    EXPECT_FALSE(fenster->Steuerung().IsModified());
+    // The journal now differs from the file: the deletion can be saved, and
+    // the list highlights nothing, as the entry grid holds nothing.
+    EXPECT_TRUE(fenster->Steuerung().IsModified());
+    EXPECT_TRUE(Aktion("actionSpeichern")->isEnabled());
+    EXPECT_EQ(liste.GetSelectedBooking(), -1);
+    EXPECT_FALSE(liste.GetSelectedCellRange().IsValid());
 }
 
 TEST_F(BuchungFluss, SelectionWithUnsavedChangesAsksAndCancelKeepsTheOldBooking)

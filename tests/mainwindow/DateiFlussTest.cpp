@@ -329,7 +329,7 @@ TEST_F(DateiFluss, AutosaveTickSavesOnlyWithItsOption)
     const std::string vorher = Inhalt(laden);
     fenster->Steuerung().AutosaveTick();
     EXPECT_EQ(Inhalt(laden), vorher);
-    fenster->Aktionen().autosave->trigger();
+    Aktion("actionAutosave")->trigger();
     EXPECT_TRUE(settings->GetAutosave());
     EXPECT_TRUE(Aktion("actionAutosave")->isChecked());
     // A booking being typed stays open through the periodic save.

@@ -274,53 +274,6 @@ TEST_F(DatumAuswahl, EnableAndLoadedSwitchTheLists)
     EXPECT_FALSE(bar->MonthList()->isEnabled());
 }
 
-TEST_F(DatumAuswahl, CommandButtonsAreTheWindowsActions)
-{
-    Make(QDate(2026, 6, 15));
-    CDatumAuswahl::CommandActions commands;
-    QAction* all[9];
-    for (QAction*& a : all)
-        a = new QAction(bar.get());
-    commands.newFile = all[0];
-    commands.open = all[1];
-    commands.save = all[2];
-    commands.report = all[3];
-    commands.statistics = all[4];
-    commands.exportData = all[5];
-    commands.company = all[6];
-    commands.receiptTexts = all[7];
-    commands.exit = all[8];
-    bar->AddCommandActions(commands);
-
-    QStringList tips;
-    int separatorsBefore = 0;
-    for (QAction* a : bar->actions()) {
-        if (a == bar->TodayAction())
-            break;
-        if (a->isSeparator())
-            ++separatorsBefore;
-        else if (!bar->widgetForAction(a) || qobject_cast<QToolButton*>(bar->widgetForAction(a)))
-            tips << a->toolTip();
-    }
-    EXPECT_EQ(tips, (QStringList{
-        QStringLiteral("Legt eine neue Datenbank an (Strg+N)"),
-        QStringLiteral("Öffnet eine bestehende Datenbank (Strg+O)"),
-        QStringLiteral("Speichert eine Datenbank (Strg+S)"),
-        QStringLiteral("Drucken (Strg+P)"), QStringLiteral("Statistik"), QStringLiteral("Export"),
-        QStringLiteral("Firmendaten (Strg+F)"), QStringLiteral("Belegtexte (Strg+B)"),
-        QStringLiteral("Beenden")}));
-    EXPECT_EQ(separatorsBefore, 5);  // three between groups, one before and one after the lists
-    for (QAction* a : all)
-        EXPECT_FALSE(a->icon().isNull());
-    EXPECT_EQ(bar->NextAction()->toolTip(), QStringLiteral("Nächstes Datum"));
-
-    // Enabling in the window is enabling on the bar.
-    commands.save->setEnabled(false);
-    EXPECT_FALSE(bar->widgetForAction(commands.save)->isEnabled());
-    commands.save->setEnabled(true);
-    EXPECT_TRUE(bar->widgetForAction(commands.save)->isEnabled());
-}
-
 TEST(DatumAuswahlMonthNames, GermanLocalesKeepTheirNamesOthersGetGerman)
 {
     EXPECT_EQ(CDatumAuswahl::MonthNames(QLocale(QStringLiteral("de_AT"))).first(), QStringLiteral("Jänner"));

@@ -4,6 +4,7 @@
 #include "core/CFirma.h"
 #include "mainwindow/CKassenbuchDlg.h"
 #include "storage/CKassenbuch.h"
+#include "storage/CProgrammSitzung.h"
 #include "storage/CSettings.h"
 
 #include <QAction>
@@ -42,6 +43,9 @@ HauptfensterTest::HauptfensterTest()
         ADD_FAILURE() << "unexpected question: " << box.text;
     });
     messages.SetDefaultAnswer(UserMessages::Answer::Cancel);
+    modal.SetOnUnexpected([](const ScriptedModalDialogs::Call& call) {
+        ADD_FAILURE() << "unexpected dialog: " << call.objectName.toStdString();
+    });
     // 15 March 2004, noon, Berlin.
     jetzt = CDatum::FromLocal(2004, 3, 15, 12, 0, 0).Seconds();
 }
@@ -56,12 +60,10 @@ void HauptfensterTest::Start(QDate today)
     heute = today;
     if (!std::filesystem::exists(ordner / "settings.xml"))
         LegeProgrammOrdnerAn(ordner, history);
-    settings = std::make_unique<CSettings>(ordner, messages);
-    ASSERT_TRUE(settings->Load());
-    CKassenbuchDlg::Uhren uhren;
-    uhren.datum = [this] { return heute; };
-    uhren.backups = [this] { return jetzt; };
-    fenster = std::make_unique<CKassenbuchDlg>(*settings, messages, dialogs, uhren);
+    sitzung = std::make_unique<CProgrammSitzung>(ordner, messages, [this] { return jetzt; });
+    ASSERT_TRUE(sitzung->Start());
+    settings = &sitzung->Settings();
+    fenster = std::make_unique<CKassenbuchDlg>(*sitzung, messages, dialogs, modal, [this] { return heute; });
 }
 
 std::string HauptfensterTest::LegeKasseAn(const std::string& name, const std::vector<Buchung>& buchungen,

@@ -8,6 +8,7 @@
 #include "core/CBetrag.h"
 #include "core/CDatum.h"
 #include "platform/ScriptedFileDialogs.h"
+#include "platform/ScriptedModalDialogs.h"
 #include "platform/ScriptedUserMessages.h"
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@
 #include <vector>
 
 class CKassenbuchDlg;
+class CProgrammSitzung;
 class CSettings;
 class QAction;
 class QLabel;
@@ -46,7 +48,7 @@ protected:
     HauptfensterTest();
     ~HauptfensterTest() override;
 
-    // Loads the settings and builds the window on `today`.
+    // Starts the session and builds the window on `today`.
     void Start(QDate today = QDate(2004, 3, 15));
     // Writes a cash book file with these bookings and company short name.
     std::string LegeKasseAn(const std::string& name, const std::vector<Buchung>& buchungen,
@@ -65,9 +67,11 @@ protected:
     std::vector<std::string> history;
     ScriptedUserMessages messages;
     ScriptedFileDialogs dialogs;
+    ScriptedModalDialogs modal;
     QDate heute;
     std::int64_t jetzt = 0;
-    std::unique_ptr<CSettings> settings;
+    std::unique_ptr<CProgrammSitzung> sitzung;
+    CSettings* settings = nullptr;
     std::unique_ptr<CKassenbuchDlg> fenster;
 };
 

@@ -1,0 +1,8 @@
+#include "platform/QtModalDialogs.h"
+
+#include <QDialog>
+
+int QtModalDialogs::Run(QDialog& dialog)
+{
+    return dialog.exec();
+}

@@ -1,0 +1,64 @@
+#include "storage/CProgrammSitzung.h"
+
+#include "core/CSteuersaetze.h"
+#include "core/UserMessages.h"
+
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+const char* const CProgrammSitzung::SteuersatzFehlt = " nicht gefunden. Das Programm wird beendet.";
+const char* const CProgrammSitzung::FehlerBeimLaden = "Fehler beim Laden der Datei";
+
+CProgrammSitzung::CProgrammSitzung(fs::path programFolder, UserMessages& messages, CBackups::Clock backupClock)
+    : m_messages(messages)
+    , m_settings(std::move(programFolder), messages)
+    , m_backupClock(backupClock ? std::move(backupClock) : CBackups::SystemClock())
+    , m_kassenbuch(messages)
+{
+}
+
+CProgrammSitzung::~CProgrammSitzung() = default;
+
+bool CProgrammSitzung::Start()
+{
+    if (!m_settings.Load())
+        return false;
+    // Without its VAT rates the program cannot book anything: it says which
+    // file it looked for, as the settings name it, and ends.
+    const std::string path = m_settings.GetAbsolute(CSettings::SteuersatzFile);
+    std::error_code ec;
+    if (!fs::is_regular_file(fs::path(path), ec)) {
+        m_messages.Error(m_settings.GetSteuersatzFile() + SteuersatzFehlt);
+        return false;
+    }
+    m_steuersaetze = std::make_unique<CSteuersaetze>(path);
+    m_started = true;
+    return true;
+}
+
+bool CProgrammSitzung::End()
+{
+    // Whatever was to be saved has been; the lock goes with the program.
+    m_kassenbuch.Close();
+    return m_started && m_settings.Save();
+}
+
+bool CProgrammSitzung::SaveSteuersaetze()
+{
+    return m_steuersaetze && m_steuersaetze->SaveFile();
+}
+
+bool CProgrammSitzung::OpenFile(const std::string& path)
+{
+    std::error_code ec;
+    const bool opened = !path.empty() && fs::is_regular_file(fs::path(path), ec)
+        && m_kassenbuch.Open(path, [&] {
+               CBackups(m_settings.GetAbsolute(CSettings::BackupPath), m_messages, m_backupClock).MakeBackups(path);
+           });
+    // A failed open may leave the previous cash book in place or a
+    // half-loaded one behind; neither may stay open.
+    if (!opened)
+        m_kassenbuch.Close();
+    return opened;
+}
