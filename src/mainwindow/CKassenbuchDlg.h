@@ -82,6 +82,7 @@ public:
     CKassenbuchSteuerung& Steuerung() { return *m_steuerung; }
     CHauptfensterAktionen& Aktionen() const { return *m_aktionen; }
     CHauptfensterFlaeche& Flaeche() const { return *m_flaeche; }
+    const CTastaturFilter& Tastatur() const { return *m_tastatur; }
     CBuchungEingabe& Eingabe() const;
     CBuchungListe& Liste() const;
     // "&Beenden": settles the booking being typed, then closes the window.

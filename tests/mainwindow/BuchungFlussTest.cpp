@@ -9,6 +9,7 @@
 #include "bookinggrids/GridTyping.h"
 #include "core/CBuchungen.h"
 #include "mainwindow/CKassenbuchDlg.h"
+#include "storage/CKassenbuch.h"
 #include "storage/CSettings.h"
 
 #include <QAction>
@@ -16,6 +17,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+
+#include <fstream>
+#include <iterator>
 
 using namespace hauptfenster;
 using namespace gridtyping;
@@ -261,4 +265,56 @@ TEST_F(BuchungFluss, CtrlGWithoutACashBookDoesNothing)
     fenster->ProcessCommandLine({});
     QTest::keyClick(fenster.get(), Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(messages.Count(), 0u);
+}
+
+TEST_F(BuchungFluss, ListHighlightsOnlyTheBookingOpenInTheEntryGrid)
+{
+    Oeffne({{CDatum::FromYMD(2004, 3, 15), CBetrag(100000), {}}, {CDatum::FromYMD(2004, 3, 15), CBetrag(20000), {}}});
+    CBuchungListe& liste = fenster->Liste();
+    liste.SelectBooking(1);
+    emit liste.bookingSelectionChanged(2);
+    ASSERT_EQ(fenster->Eingabe().GetRecordIndex(), 1);
+    EXPECT_EQ(liste.GetSelectedBooking(), 1);
+
+    // A new booking is in none of the rows.
+    Knopf("buttonNeu")->click();
+    ASSERT_EQ(fenster->Eingabe().GetState(), 1);
+    EXPECT_EQ(liste.GetSelectedBooking(), -1);
+    EXPECT_FALSE(liste.GetSelectedCellRange().IsValid());
+}
+
+TEST_F(BuchungFluss, SavingWithAChangedBookingOpenAsksFirstAndWritesWhatWasAnswered)
+{
+    const std::string kasse = LegeKasseAn("Laden.kbx", {});
+    Start();
+    fenster->show();
+    fenster->ProcessCommandLine({QString::fromStdString(kasse)});
+    TippeEinnahme("10");
+    Knopf("buttonSpeichern")->click();
+    TippeEinnahme("20");
+    QAction* speichern = Aktion("actionSpeichern");
+    ASSERT_TRUE(speichern->isEnabled());
+    auto inhalt = [&] {
+        std::ifstream in(kasse, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string vorher = inhalt();
+
+    // Cancel: nothing is written and the booking stays open.
+    messages.Queue(A::Cancel);
+    speichern->trigger();
+    EXPECT_EQ(messages.Last().text, kFrage);
+    EXPECT_EQ(fenster->Eingabe().GetState(), 2);
+    EXPECT_EQ(inhalt(), vorher);
+
+    // Yes: the booking is in the journal before the file is written.
+    messages.Queue(A::Yes);
+    speichern->trigger();
+    EXPECT_FALSE(fenster->Steuerung().IsModified());
+    const std::string kopie = Pfad("Kopie.kbx");
+    std::ofstream(kopie, std::ios::binary) << inhalt();
+    ScriptedUserMessages still;
+    CKassenbuch gespeichert(still);
+    ASSERT_TRUE(gespeichert.Open(kopie));
+    EXPECT_EQ(gespeichert.GetBuchungen()->GetCount(), 2);
 }
