@@ -4,8 +4,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-if [ -x build/bin/kuvex ]; then
-  exec build/bin/kuvex "$@"
-else
-  exec build/bin/kuvex-bench
+if [ ! -x build/bin/kuvex ]; then
+  echo "run.sh: build/bin/kuvex was not built; see the build output above." >&2
+  exit 1
 fi
+exec build/bin/kuvex "$@"
