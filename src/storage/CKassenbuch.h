@@ -51,9 +51,12 @@ public:
     // Discards the document and lets go of the file.
     void Close();
 
-    CBuchungen* GetBuchungen() const { return m_buchungen.get(); }
-    CFirma* GetFirma() const { return m_firma.get(); }
-    CBelegtexte* GetBelegtexte() const { return m_belegtexte.get(); }
+    CBuchungen* GetBuchungen() { return m_buchungen.get(); }
+    CFirma* GetFirma() { return m_firma.get(); }
+    CBelegtexte* GetBelegtexte() { return m_belegtexte.get(); }
+    const CBuchungen* GetBuchungen() const { return m_buchungen.get(); }
+    const CFirma* GetFirma() const { return m_firma.get(); }
+    const CBelegtexte* GetBelegtexte() const { return m_belegtexte.get(); }
     const std::string& GetFileName() const { return m_fileName; }
 
     // All three objects are present.
