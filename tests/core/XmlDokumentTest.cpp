@@ -253,6 +253,9 @@ TEST(XmlDokument, CharacterReferencesBeyondLatin1BecomeWindows1252)
     CXmlDokument doc("<R><P>5 &#8364; &#x201E;x&#x201C; &#246; &#x4E2D;</P></R>");
     EXPECT_EQ(doc.GetString("R/P"), "5 \x80 \x84x\x93 \xF6 ?");
     EXPECT_NE(Gespeichert(doc).find("<P>5 \x80 \x84x\x93 \xF6 ?</P>"), std::string::npos);
+    // A reference means the Unicode character: U+0080 is a control
+    // character Windows-1252 has no byte for, not the euro sign's byte.
+    EXPECT_EQ(CXmlDokument("<R>&#128;&#x81;</R>").GetString("R"), "?\x81");
 }
 
 TEST(XmlDokument, ParseErrorsLeaveAnEmptyDocument)
