@@ -1,9 +1,9 @@
 #include "core/CXmlDokument.h"
 
+#include "core/CAtomicFile.h"
 #include "core/Konvertierung.h"
 #include "core/Windows1252.h"
 
-#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <iterator>
@@ -205,37 +205,10 @@ std::string CXmlDokument::SavedBytes() const
 
 bool CXmlDokument::SaveFile(const std::string& path) const
 {
-    // Written beside the file and renamed over it, so that a full disk or a
-    // crash half-way leaves the old file as it was: a VAT-rate table cut
-    // short would otherwise load as no rates at all, without a word.
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path target(path);
-    if (fs::is_symlink(target, ec)) {
-        fs::path resolved = fs::canonical(target, ec);
-        if (!ec)
-            target = resolved;
-    }
-    fs::path temp = target;
-    temp += ".tmp";
-    bool ok = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out && SaveStream(out)) {
-            out.close();
-            ok = static_cast<bool>(out);
-        }
-    }
-    if (ok) {
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::is_regular_file(old))
-            fs::permissions(temp, old.permissions(), ec);
-        fs::rename(temp, target, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        fs::remove(temp, ec);
-    return ok;
+    // Replaced as a whole or not at all: a VAT-rate table cut short by a
+    // full disk or a crash would otherwise load as no rates at all,
+    // without a word.
+    return CAtomicFile::Replace(path, SavedBytes());
 }
 
 CXmlElement CXmlDokument::Find(const std::string& path) const
