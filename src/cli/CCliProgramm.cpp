@@ -228,10 +228,10 @@ void CCliProgramm::Totals(const CCliArgumente& a)
     const CPeriode periode = Periode(a);
     Oeffnen(a.Datei());
     const CKassenSummen s = CKassenSummen::Berechne(*m_kassenbuch->GetBuchungen(), periode);
-    Zeile("\xDC" "bertrag\t" + FormatBetrag(s.Uebertrag(), 2, 1));
-    Zeile("Einnahmen\t" + FormatBetrag(s.Einnahmen(), 2, 1));
-    Zeile("Ausgaben\t" + FormatBetrag(s.Ausgaben(), 2, 1));
-    Zeile("Kassenbestand\t" + FormatBetrag(s.Kassenbestand(), 2, 1));
+    Zeile("\xDC" "bertrag\t" + FormatBetragAnzeige(s.Uebertrag()));
+    Zeile("Einnahmen\t" + FormatBetragAnzeige(s.Einnahmen()));
+    Zeile("Ausgaben\t" + FormatBetragAnzeige(s.Ausgaben()));
+    Zeile("Kassenbestand\t" + FormatBetragAnzeige(s.Kassenbestand()));
 }
 
 void CCliProgramm::Generate(const CCliArgumente& a)
