@@ -107,7 +107,7 @@ void CBuchungEingabe::ApplyReceiptText(int row, int k)
 void CBuchungEingabe::SetVatCell(int row, int ustId)
 {
     const CSteuersaetze* steuer = m_zugriff ? m_zugriff->GetSteuersaetze() : nullptr;
-    SetItemText(row, USt, FormatBetrag(steuer ? steuer->GetProzent(ustId) : CBetrag(), 2, 1));
+    SetItemText(row, USt, FormatBetragAnzeige(steuer ? steuer->GetProzent(ustId) : CBetrag()));
     SetItemData(row, USt, ustId);
 }
 
@@ -213,8 +213,8 @@ void CBuchungEingabe::UpdateSums()
         einnahmen += GetDecimalAmount(row, Einnahmen);
         ausgaben += GetDecimalAmount(row, Ausgaben);
     }
-    SetItemText(1, Einnahmen, FormatBetrag(einnahmen, 2, 1));
-    SetItemText(1, Ausgaben, FormatBetrag(ausgaben, 2, 1));
+    SetItemText(1, Einnahmen, FormatBetragAnzeige(einnahmen));
+    SetItemText(1, Ausgaben, FormatBetragAnzeige(ausgaben));
 }
 
 void CBuchungEingabe::DeleteSplitRow(int row)

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "cli/CCliFehler.h"
-#include "cli/CTextKonverter.h"
+#include "core/Windows1252.h"
 
 namespace {
 
@@ -37,7 +37,7 @@ CCliArgumente::CCliArgumente(const std::vector<std::string>& woerter,
                 continue;
             }
             if (!Enthaelt(optionen, name))
-                throw CCliFehler("Unbekannte Option: " + CTextKonverter::Zitat(w));
+                throw CCliFehler("Unbekannte Option: " + Windows1252::FromUtf8Lossy(w));
             if (gleich != std::string::npos) {
                 m_werte[name].push_back(w.substr(gleich + 1));
             } else {
@@ -48,7 +48,7 @@ CCliArgumente::CCliArgumente(const std::vector<std::string>& woerter,
             continue;
         }
         if (m_hatDatei)
-            throw CCliFehler("Unerwartetes Argument: " + CTextKonverter::Zitat(w));
+            throw CCliFehler("Unerwartetes Argument: " + Windows1252::FromUtf8Lossy(w));
         m_datei = w;
         m_hatDatei = true;
     }

@@ -6,10 +6,10 @@
 #include "cli/CCliArgumente.h"
 #include "cli/CCliFehler.h"
 #include "cli/CCliWerte.h"
-#include "cli/CTextKonverter.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
 #include "core/CSteuersaetze.h"
+#include "core/Windows1252.h"
 
 namespace {
 
@@ -77,7 +77,7 @@ CCliBuchungsAuftrag CCliBuchung::Baue(const CCliArgumente& a, const CBelegtexte&
         for (const std::string& s : splits) {
             const std::size_t g1 = s.find('=');
             if (g1 == std::string::npos)
-                throw CCliFehler("--split erwartet TEXT=BETRAG[=NOTIZ]: " + CTextKonverter::Zitat(s));
+                throw CCliFehler("--split erwartet TEXT=BETRAG[=NOTIZ]: " + Windows1252::FromUtf8Lossy(s));
             const std::size_t g2 = s.find('=', g1 + 1);
             const std::string t = CCliWerte::Text("--split", s.substr(0, g1));
             const std::string wert = s.substr(g1 + 1, g2 == std::string::npos ? std::string::npos : g2 - g1 - 1);

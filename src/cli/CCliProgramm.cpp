@@ -10,7 +10,6 @@
 #include "cli/CCliFehler.h"
 #include "cli/CCliHilfe.h"
 #include "cli/CCliWerte.h"
-#include "cli/CTextKonverter.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
 #include "core/CBuchungsAbfrage.h"
@@ -20,6 +19,7 @@
 #include "core/CFirma.h"
 #include "core/CKassenSummen.h"
 #include "core/CSteuersaetze.h"
+#include "core/Windows1252.h"
 #include "storage/CKassenbuch.h"
 #include "storage/CProgrammSitzung.h"
 
@@ -33,7 +33,7 @@ constexpr std::int64_t kHoechstzahl = 10000000;
 
 void Zeile(const std::string& cp1252)
 {
-    std::fputs(CTextKonverter::ZuUtf8(cp1252).c_str(), stdout);
+    std::fputs(Windows1252::ToUtf8(cp1252).c_str(), stdout);
     std::fputc('\n', stdout);
 }
 
@@ -96,7 +96,7 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
             throw CCliFehler("Es wurde kein Befehl angegeben. Hilfe: kuvex-cli --help");
         const std::string& name = woerter.front();
         if (name == "--help" || name == "-h" || name == "help") {
-            std::fputs(CTextKonverter::ZuUtf8(CCliHilfe::Uebersicht()).c_str(), stdout);
+            std::fputs(Windows1252::ToUtf8(CCliHilfe::Uebersicht()).c_str(), stdout);
             return 0;
         }
         for (const Befehl& b : befehle) {
@@ -105,7 +105,7 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
             const CCliArgumente a(std::vector<std::string>(woerter.begin() + 1, woerter.end()),
                                   b.Optionen, b.Schalter);
             if (a.Hilfe()) {
-                std::fputs(CTextKonverter::ZuUtf8(CCliHilfe::Befehl(name)).c_str(), stdout);
+                std::fputs(Windows1252::ToUtf8(CCliHilfe::Befehl(name)).c_str(), stdout);
                 return 0;
             }
             m_meldungen.SetRohtext(a.Datei());
@@ -114,7 +114,7 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
             std::fflush(stdout);
             return 0;
         }
-        throw CCliFehler("Unbekannter Befehl: " + CTextKonverter::Zitat(name)
+        throw CCliFehler("Unbekannter Befehl: " + Windows1252::FromUtf8Lossy(name)
                          + ". Hilfe: kuvex-cli --help");
     } catch (const CCliFehler& e) {
         if (*e.what())
@@ -221,10 +221,10 @@ void CCliProgramm::Totals(const CCliArgumente& a)
     const CPeriode periode = Periode(a);
     Oeffnen(a.Datei());
     const CKassenSummen s = CKassenSummen::Berechne(*Kasse().GetBuchungen(), periode);
-    Zeile("\xDC" "bertrag\t" + FormatBetrag(s.Uebertrag(), 2, 1));
-    Zeile("Einnahmen\t" + FormatBetrag(s.Einnahmen(), 2, 1));
-    Zeile("Ausgaben\t" + FormatBetrag(s.Ausgaben(), 2, 1));
-    Zeile("Kassenbestand\t" + FormatBetrag(s.Kassenbestand(), 2, 1));
+    Zeile("\xDC" "bertrag\t" + FormatBetragAnzeige(s.Uebertrag()));
+    Zeile("Einnahmen\t" + FormatBetragAnzeige(s.Einnahmen()));
+    Zeile("Ausgaben\t" + FormatBetragAnzeige(s.Ausgaben()));
+    Zeile("Kassenbestand\t" + FormatBetragAnzeige(s.Kassenbestand()));
 }
 
 void CCliProgramm::Generate(const CCliArgumente& a)

@@ -3,15 +3,15 @@
 #include <cctype>
 
 #include "cli/CCliFehler.h"
-#include "cli/CTextKonverter.h"
 #include "core/CBetrag.h"
 #include "core/CDatum.h"
+#include "core/Windows1252.h"
 
 namespace {
 
 [[noreturn]] void Ungueltig(const std::string& option, const std::string& text)
 {
-    throw CCliFehler("Ung\xFCltiger Wert f\xFC" "r " + option + ": " + CTextKonverter::Zitat(text));
+    throw CCliFehler("Ung\xFCltiger Wert f\xFC" "r " + option + ": " + Windows1252::FromUtf8Lossy(text));
 }
 
 bool Ziffern(const std::string& text, std::size_t von, std::size_t anzahl, int& wert)
@@ -82,15 +82,15 @@ std::int64_t CCliWerte::Zahl(const std::string& option, const std::string& text,
 
 std::string CCliWerte::Text(const std::string& option, const std::string& utf8)
 {
-    std::string cp1252;
-    if (!CTextKonverter::ZuCp1252(utf8, cp1252))
+    const std::optional<std::string> cp1252 = Windows1252::FromUtf8(utf8);
+    if (!cp1252)
         throw CCliFehler("Der Text f\xFC" "r " + option
                          + " enth\xE4lt Zeichen, die Kuvex nicht speichern kann: "
-                         + CTextKonverter::Zitat(utf8));
-    for (unsigned char c : cp1252)
+                         + Windows1252::FromUtf8Lossy(utf8));
+    for (unsigned char c : *cp1252)
         if (c < 0x20 || c == 0x7F)
             throw CCliFehler("Der Text f\xFC" "r " + option + " enth\xE4lt Steuerzeichen.");
-    return cp1252;
+    return *cp1252;
 }
 
 std::int64_t CCliWerte::Betrag(const std::string& option, const std::string& text)

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "cli/CTextKonverter.h"
+#include "core/Windows1252.h"
 
 UserMessages::Answer CStderrMessages::Show(const std::string& text, Icon, Buttons buttons,
                                            const std::string&)
@@ -12,10 +12,10 @@ UserMessages::Answer CStderrMessages::Show(const std::string& text, Icon, Button
     std::size_t pos = 0;
     const std::size_t roh = m_rohtext.empty() ? std::string::npos : text.find(m_rohtext);
     if (roh != std::string::npos) {
-        ausgabe = CTextKonverter::ZuUtf8(text.substr(0, roh)) + m_rohtext;
+        ausgabe = Windows1252::ToUtf8(text.substr(0, roh)) + m_rohtext;
         pos = roh + m_rohtext.size();
     }
-    ausgabe += CTextKonverter::ZuUtf8(text.substr(pos));
+    ausgabe += Windows1252::ToUtf8(text.substr(pos));
     std::fprintf(stderr, "%s\n", ausgabe.c_str());
     std::fflush(stderr);
     switch (buttons) {

@@ -60,6 +60,16 @@ std::string FormatBetrag(CBetrag amount, int decimals, int flags)
     return out;
 }
 
+std::string FormatBetragAnzeige(CBetrag amount)
+{
+    return FormatBetrag(amount, 2, 1);
+}
+
+std::string FormatBetragExport(CBetrag amount)
+{
+    return FormatBetrag(amount, -1, 2);
+}
+
 CBetrag ParseBetrag(const std::string& text)
 {
     // Unsigned arithmetic: a runaway digit string wraps instead of being

@@ -31,6 +31,11 @@ private:
 // flags bit 0: group thousands; bit 1: "." decimal and "," thousands
 // separators instead of "," and ".". decimals < 0: only significant digits.
 std::string FormatBetrag(CBetrag amount, int decimals, int flags);
+// The two forms users see: on screen and in reports two decimals, cut, with
+// thousands grouped ("1.234,56"); in export files only the significant
+// decimals after a "." and no grouping ("1234.5").
+std::string FormatBetragAnzeige(CBetrag amount);
+std::string FormatBetragExport(CBetrag amount);
 // Digits before the first "," are the integer part, up to four after it the
 // fraction; "-" anywhere negates; everything else is skipped. Never fails.
 CBetrag ParseBetrag(const std::string& text);

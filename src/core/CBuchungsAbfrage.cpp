@@ -60,8 +60,8 @@ std::optional<int> FuelleZeile(const CBuchungen& journal, int i, const std::stri
         texte[1] = zeile0 ? zeile0->Bezeichnung : std::string();
     texte[2] = satz.Notiz;
     texte[3] = satz.RgNr;
-    texte[4] = FormatBetrag(journal.GetLineSum(i, SumMode::Income), 2, 1);
-    texte[5] = FormatBetrag(journal.GetLineSum(i, SumMode::Expense) * CBetrag(-10000), 2, 1);
+    texte[4] = FormatBetragAnzeige(journal.GetLineSum(i, SumMode::Income));
+    texte[5] = FormatBetragAnzeige(journal.GetLineSum(i, SumMode::Expense) * CBetrag(-10000));
     texte[6] = waehrung;
     texte[7].clear();
     if (satz.Aufteilung || !zeile0)
@@ -71,7 +71,7 @@ std::optional<int> FuelleZeile(const CBuchungen& journal, int i, const std::stri
 
 std::string Prozent(const CSteuersaetze* steuersaetze, int id)
 {
-    return FormatBetrag(steuersaetze ? steuersaetze->GetProzent(id) : CBetrag(), 2, 1);
+    return FormatBetragAnzeige(steuersaetze ? steuersaetze->GetProzent(id) : CBetrag());
 }
 
 } // namespace

@@ -94,7 +94,7 @@ std::string CSteuersaetze::GetLandKuerzel(int id) const
 
 std::string CSteuersaetze::GetAnzeigeText(int id) const
 {
-    return FormatBetrag(GetProzent(id), 2, 1) + "% (" + GetBezeichnung(id) + ")";
+    return FormatBetragAnzeige(GetProzent(id)) + "% (" + GetBezeichnung(id) + ")";
 }
 
 std::vector<int> CSteuersaetze::GetIdsBySort(bool includeInactive) const

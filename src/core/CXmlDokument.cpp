@@ -1,8 +1,9 @@
 #include "core/CXmlDokument.h"
 
+#include "core/CAtomicFile.h"
 #include "core/Konvertierung.h"
+#include "core/Windows1252.h"
 
-#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <iterator>
@@ -40,32 +41,26 @@ std::string Trim(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
-// Unicode code points of the Windows-1252 characters 0x80-0x9F (0 where the
-// code page leaves a byte undefined).
-constexpr char32_t Cp1252Extras[32] = {
-    0x20AC, 0, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0, 0x017D, 0,
-    0, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0, 0x017E, 0x0178};
-
-char FromCodePoint(char32_t cp)
-{
-    if (cp < 0x100)
-        return static_cast<char>(cp);
-    for (int i = 0; i < 32; ++i)
-        if (Cp1252Extras[i] == cp)
-            return static_cast<char>(0x80 + i);
-    return '?';
-}
+// Collects what pugixml writes, so that it is turned into bytes in one
+// piece rather than in buffer-sized chunks that may split a character.
+class StringWriter : public pugi::xml_writer {
+public:
+    void write(const void* data, std::size_t size) override
+    {
+        text.append(static_cast<const char*>(data), size);
+    }
+    std::string text;
+};
 
 // The program's documents are a few levels deep. A file nested far deeper
 // is damaged or hostile: walking it recursively would overflow the stack,
 // and its indented save would grow with the square of the depth.
 constexpr int MaxDepth = 256;
 
-// A character reference beyond Latin-1 (say "&#8364;") is stored as its
-// Windows-1252 byte right after parsing, so that what a getter answers is
-// also what the next save writes. Walks without recursion; false when the
+// A character reference to a character Windows-1252 has no byte for (say
+// "&#x4E2D;") is replaced by "?" right after parsing, so that what a getter
+// answers is also what the next save writes; "&#8364;" simply stays the
+// euro sign, byte 0x80. Walks without recursion; false when the
 // document is nested deeper than MaxDepth.
 bool NormaliseTexts(pugi::xml_node top)
 {
@@ -74,7 +69,7 @@ bool NormaliseTexts(pugi::xml_node top)
     while (node) {
         if (IsText(node)) {
             const std::string value = node.value();
-            const std::string normal = CXmlDokument::ToUtf8(CXmlDokument::FromUtf8(value));
+            const std::string normal = Windows1252::ToUtf8(Windows1252::FromUtf8Lossy(value));
             if (normal != value)
                 node.set_value(normal.c_str());
         }
@@ -101,7 +96,7 @@ pugi::xml_node Resolve(pugi::xml_node from, const CXmlPfad& path)
         return pugi::xml_node();
     pugi::xml_node current = from;
     for (const auto& segment : path.Segments()) {
-        const std::string name = CXmlDokument::ToUtf8(segment.name);
+        const std::string name = Windows1252::ToUtf8(segment.name);
         pugi::xml_node found;
         int count = 0;
         for (pugi::xml_node child : current.children()) {
@@ -140,8 +135,13 @@ bool CXmlDokument::Parse(const std::string& bytes)
 {
     try {
         m_doc->reset();
+        // The bytes are Windows-1252 whatever the declaration says (the
+        // program's own files declare ISO-8859-1 and still carry "\x80" for
+        // the euro sign), so they are converted here and pugixml is told
+        // the text is UTF-8.
+        const std::string utf8 = Windows1252::ToUtf8(bytes);
         const pugi::xml_parse_result result =
-            m_doc->load_buffer(bytes.data(), bytes.size(), ParseFlags, pugi::encoding_latin1);
+            m_doc->load_buffer(utf8.data(), utf8.size(), ParseFlags, pugi::encoding_utf8);
         if (!result) {
             m_doc->reset();
             return false;
@@ -190,44 +190,25 @@ bool CXmlDokument::LoadStream(const std::string& bytes)
 
 bool CXmlDokument::SaveStream(std::ostream& out) const
 {
-    out << Header << '\n';
-    m_doc->save(out, "\t", SaveFlags, pugi::encoding_latin1);
+    out << SavedBytes();
     return static_cast<bool>(out);
+}
+
+std::string CXmlDokument::SavedBytes() const
+{
+    StringWriter writer;
+    m_doc->save(writer, "\t", SaveFlags, pugi::encoding_utf8);
+    // Texts hold only characters with a byte; "?" is for the rare
+    // attribute value that came in as a character reference.
+    return std::string(Header) + '\n' + Windows1252::FromUtf8Lossy(writer.text);
 }
 
 bool CXmlDokument::SaveFile(const std::string& path) const
 {
-    // Written beside the file and renamed over it, so that a full disk or a
-    // crash half-way leaves the old file as it was: a VAT-rate table cut
-    // short would otherwise load as no rates at all, without a word.
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path target(path);
-    if (fs::is_symlink(target, ec)) {
-        fs::path resolved = fs::canonical(target, ec);
-        if (!ec)
-            target = resolved;
-    }
-    fs::path temp = target;
-    temp += ".tmp";
-    bool ok = false;
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (out && SaveStream(out)) {
-            out.close();
-            ok = static_cast<bool>(out);
-        }
-    }
-    if (ok) {
-        const fs::file_status old = fs::status(target, ec);
-        if (!ec && fs::is_regular_file(old))
-            fs::permissions(temp, old.permissions(), ec);
-        fs::rename(temp, target, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        fs::remove(temp, ec);
-    return ok;
+    // Replaced as a whole or not at all: a VAT-rate table cut short by a
+    // full disk or a crash would otherwise load as no rates at all,
+    // without a word.
+    return CAtomicFile::Replace(path, SavedBytes());
 }
 
 CXmlElement CXmlDokument::Find(const std::string& path) const
@@ -260,7 +241,7 @@ CXmlElement CXmlDokument::GetRoot() const
 
 int CXmlDokument::CountChildren(CXmlElement parent, const std::string& name)
 {
-    const std::string utf8 = ToUtf8(name);
+    const std::string utf8 = Windows1252::ToUtf8(name);
     int count = 0;
     for (pugi::xml_node child : parent.children())
         if (IsElementNamed(child, utf8))
@@ -280,7 +261,7 @@ CXmlElement CXmlDokument::AddChild(CXmlElement parent, const std::string& name)
             parent.remove_child(child);
         child = next;
     }
-    return parent.append_child(ToUtf8(name).c_str());
+    return parent.append_child(Windows1252::ToUtf8(name).c_str());
 }
 
 CXmlElement CXmlDokument::AddChild(CXmlElement parent, const std::string& name,
@@ -306,7 +287,7 @@ std::string CXmlDokument::GetText(CXmlElement element)
     for (pugi::xml_node child : element.children())
         if (IsText(child))
             utf8 += child.value();
-    return FromUtf8(utf8);
+    return Windows1252::FromUtf8Lossy(utf8);
 }
 
 bool CXmlDokument::SetText(CXmlElement element, const std::string& text)
@@ -324,13 +305,13 @@ bool CXmlDokument::SetText(CXmlElement element, const std::string& text)
     // An empty text is no text node at all, so that the element is written
     // the same way after a reload as before it.
     if (!text.empty())
-        element.prepend_child(pugi::node_pcdata).set_value(ToUtf8(text).c_str());
+        element.prepend_child(pugi::node_pcdata).set_value(Windows1252::ToUtf8(text).c_str());
     return true;
 }
 
 std::string CXmlDokument::GetName(CXmlElement element)
 {
-    return FromUtf8(element.name());
+    return Windows1252::FromUtf8Lossy(element.name());
 }
 
 std::string CXmlDokument::ReadValue(CXmlElement element, const std::string& def) const
@@ -467,7 +448,7 @@ bool CXmlDokument::SetBool(CXmlElement start, const std::string& path, bool valu
 
 bool CXmlDokument::GetFlag(CXmlElement parent, const std::string& name)
 {
-    const std::string utf8 = ToUtf8(name);
+    const std::string utf8 = Windows1252::ToUtf8(name);
     for (pugi::xml_node child : parent.children())
         if (IsElementNamed(child, utf8))
             return true;
@@ -483,7 +464,7 @@ bool CXmlDokument::SetFlag(CXmlElement parent, const std::string& name, bool on)
             return false;
         return static_cast<bool>(AddChild(parent, name));
     }
-    const std::string utf8 = ToUtf8(name);
+    const std::string utf8 = Windows1252::ToUtf8(name);
     bool removed = false;
     for (pugi::xml_node child = parent.first_child(); child;) {
         pugi::xml_node next = child.next_sibling();
@@ -502,64 +483,4 @@ bool CXmlDokument::GetFlag(const std::string& parentPath, const std::string& nam
 bool CXmlDokument::SetFlag(const std::string& parentPath, const std::string& name, bool on)
 {
     return SetFlag(Find(parentPath), name, on);
-}
-
-// --- text encoding ----------------------------------------------------------
-
-std::string CXmlDokument::ToUtf8(const std::string& bytes)
-{
-    std::string utf8;
-    utf8.reserve(bytes.size() + bytes.size() / 8);
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x80) {
-            utf8 += c;
-        } else {
-            utf8 += static_cast<char>(0xC0 | (b >> 6));
-            utf8 += static_cast<char>(0x80 | (b & 0x3F));
-        }
-    }
-    return utf8;
-}
-
-std::string CXmlDokument::FromUtf8(const std::string& utf8)
-{
-    std::string bytes;
-    bytes.reserve(utf8.size());
-    const std::size_t n = utf8.size();
-    for (std::size_t i = 0; i < n;) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        int length = 0;
-        char32_t cp = 0;
-        if (b < 0x80) {
-            length = 1;
-            cp = b;
-        } else if ((b & 0xE0) == 0xC0) {
-            length = 2;
-            cp = b & 0x1F;
-        } else if ((b & 0xF0) == 0xE0) {
-            length = 3;
-            cp = b & 0x0F;
-        } else if ((b & 0xF8) == 0xF0) {
-            length = 4;
-            cp = b & 0x07;
-        }
-        bool valid = length > 0 && i + length <= n;
-        for (int k = 1; valid && k < length; ++k) {
-            const auto cont = static_cast<unsigned char>(utf8[i + k]);
-            if ((cont & 0xC0) != 0x80)
-                valid = false;
-            else
-                cp = (cp << 6) | (cont & 0x3F);
-        }
-        if (!valid) {
-            // Not UTF-8 at all: keep the byte rather than lose it.
-            bytes += static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        bytes += FromCodePoint(cp);
-        i += length;
-    }
-    return bytes;
 }

@@ -6,9 +6,9 @@
 // creating an element: only AddChild and SetFlag make new elements.
 //
 // Texts cross this interface as Windows-1252 bytes, like every text of the
-// data model. Files are read and written as ISO-8859-1 so that each byte maps
-// to one character and back; inside, pugixml keeps UTF-8, and this class is
-// the only place that converts.
+// data model, and files hold the same bytes under an ISO-8859-1 declaration.
+// Inside, pugixml keeps the UTF-8 form of those characters ("\x80" is the
+// euro sign there too); the conversions in and out are Windows1252's.
 #include "core/CBetrag.h"
 #include "core/CDatum.h"
 #include "core/CXmlPfad.h"
@@ -110,17 +110,14 @@ public:
     bool GetFlag(const std::string& parentPath, const std::string& name) const;
     bool SetFlag(const std::string& parentPath, const std::string& name, bool on);
 
-    // Conversions between the Windows-1252 bytes of the data model and the
-    // UTF-8 that pugixml keeps in memory.
-    static std::string ToUtf8(const std::string& bytes);
-    static std::string FromUtf8(const std::string& utf8);
-
 protected:
     // Removes all content.
     void Clear();
 
 private:
     bool Parse(const std::string& bytes);
+    // Header, a line feed and the document, as the file holds them.
+    std::string SavedBytes() const;
     std::string ReadValue(CXmlElement element, const std::string& def) const;
 
     std::unique_ptr<pugi::xml_document> m_doc;

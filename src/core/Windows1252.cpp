@@ -11,6 +11,58 @@ constexpr std::array<char32_t, 32> kExtras = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
+// Every character of the table lies below U+2200, so three UTF-8 bytes
+// are always enough.
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// Decodes the character at utf8[i] and moves i past it. On broken UTF-8
+// false, with i past the broken part only: a lead byte and the
+// continuation bytes that did follow it, so that the next character (an
+// ASCII letter after a cut-off sequence, say) is read on its own.
+bool Decode(std::string_view utf8, std::size_t& i, char32_t& c)
+{
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    int following;
+    if (lead < 0x80) {
+        c = lead;
+        following = 0;
+    } else if ((lead & 0xE0) == 0xC0) {
+        c = lead & 0x1F;
+        following = 1;
+    } else if ((lead & 0xF0) == 0xE0) {
+        c = lead & 0x0F;
+        following = 2;
+    } else if ((lead & 0xF8) == 0xF0) {
+        c = lead & 0x07;
+        following = 3;
+    } else {
+        ++i;
+        return false;
+    }
+    for (int k = 1; k <= following; ++k) {
+        if (i + k >= utf8.size() || (static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) {
+            i += static_cast<std::size_t>(k);
+            return false;
+        }
+        c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    }
+    i += static_cast<std::size_t>(following) + 1;
+    static constexpr char32_t kShortest[4] = {0, 0x80, 0x800, 0x10000};
+    return c >= kShortest[following];
+}
+
 } // namespace
 
 namespace Windows1252 {
@@ -29,6 +81,43 @@ std::optional<unsigned char> FromUnicode(char32_t c)
             return static_cast<unsigned char>(0x80 + i);
     }
     return std::nullopt;
+}
+
+std::string ToUtf8(std::string_view bytes)
+{
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 4);
+    for (const char b : bytes)
+        AppendUtf8(out, ToUnicode(static_cast<unsigned char>(b)));
+    return out;
+}
+
+std::optional<std::string> FromUtf8(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t c;
+        if (!Decode(utf8, i, c))
+            return std::nullopt;
+        const auto byte = FromUnicode(c);
+        if (!byte)
+            return std::nullopt;
+        out += static_cast<char>(*byte);
+    }
+    return out;
+}
+
+std::string FromUtf8Lossy(std::string_view utf8)
+{
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t c;
+        const auto byte = Decode(utf8, i, c) ? FromUnicode(c) : std::nullopt;
+        out += byte ? static_cast<char>(*byte) : '?';
+    }
+    return out;
 }
 
 } // namespace Windows1252

@@ -11,7 +11,7 @@ namespace {
 
 QString Text(CBetrag betrag)
 {
-    return Cp1252::ToQString(FormatBetrag(betrag, 2, 1));
+    return Cp1252::ToQString(FormatBetragAnzeige(betrag));
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 #include "storage/CBackups.h"
 
+#include "core/CAtomicFile.h"
 #include "core/UserMessages.h"
 
 #include <cerrno>
 #include <chrono>
+#include <fstream>
+#include <string_view>
+#include <vector>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -93,21 +97,34 @@ void CBackups::MakeBackups(const std::string& path)
 bool CBackups::CopyKeepingTime(const fs::path& source, const fs::path& target)
 {
     std::error_code ec;
-    auto stamp = fs::last_write_time(source, ec);
+    const auto stamp = fs::last_write_time(source, ec);
     if (ec)
         return false;
-    // Copy beside the backup first, so a copy that breaks off half-way
-    // does not destroy the backup it was meant to refresh.
-    fs::path temp = target;
-    temp += ".tmp";
-    fs::copy_file(source, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec)
-        fs::last_write_time(temp, stamp, ec);
-    if (!ec)
-        fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
+    const fs::perms permissions = fs::status(source, ec).permissions();
+    if (ec)
         return false;
+    std::ifstream in(source, std::ios::binary);
+    if (!in)
+        return false;
+    // Through the atomic writer, so that a copy that breaks off half-way,
+    // a power cut before the data reached the disk, or a second instance
+    // opening the same book at the same moment never replaces the backup
+    // it was meant to refresh with a cut-off file.
+    CAtomicFile copy(target);
+    if (!copy.Create())
+        return false;
+    std::vector<char> buffer(1 << 16);
+    while (in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        if (!copy.Write(std::string_view(buffer.data(), static_cast<std::size_t>(in.gcount()))))
+            return false;
     }
-    return true;
+    if (in.bad())
+        return false;
+    // A copy is readable by whoever may read the cash book itself, not by
+    // whoever could read the older backup it replaces.
+    if (!copy.SetPermissions(permissions))
+        return false;
+    fs::last_write_time(copy.TempPath(), stamp, ec);
+    return !ec && copy.Commit();
 }

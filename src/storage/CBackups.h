@@ -41,8 +41,9 @@ public:
     static Clock SystemClock();
 
 private:
-    // Copies source over target and gives the copy the source's
-    // modification time. False on any failure.
+    // Replaces target with a copy of source that has the source's
+    // permissions and modification time, as a whole or not at all. False
+    // on any failure; the old copy then stays as it was.
     static bool CopyKeepingTime(const std::filesystem::path& source, const std::filesystem::path& target);
 
     std::filesystem::path m_folder;

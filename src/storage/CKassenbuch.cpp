@@ -2,13 +2,13 @@
 
 #include <utility>
 
+#include "core/CAtomicFile.h"
 #include "core/CBelegtexte.h"
 #include "core/CBinStream.h"
 #include "core/CBuchungen.h"
 #include "core/CFehler.h"
 #include "core/CFirma.h"
 #include "core/UserMessages.h"
-#include "storage/CAtomicFile.h"
 #include "storage/CZipReader.h"
 #include "storage/CZipWriter.h"
 #include "storage/KbxFormat.h"

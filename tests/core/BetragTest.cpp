@@ -45,6 +45,27 @@ TEST(BetragTest, XmlAndExportForms)
     EXPECT_EQ(F(12345, 6, 0), "1,234500"); // digits past the fourth are 0
 }
 
+TEST(BetragTest, ScreenAndExportFormsByName)
+{
+    const struct {
+        std::int64_t raw;
+        const char* anzeige;
+        const char* export_;
+    } faelle[] = {
+        {0, "0,00", "0"},
+        {12345600, "1.234,56", "1234.56"},
+        {12345000, "1.234,50", "1234.5"},
+        {-98765432100, "-9.876.543,21", "-9876543.21"},
+        {-1, "-0,00", "-0.0001"},          // cut to nothing on screen, exact in the file
+        {19999, "1,99", "1.9999"},
+        {10000000000, "1.000.000,00", "1000000"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(FormatBetragAnzeige(CBetrag(f.raw)), f.anzeige) << f.raw;
+        EXPECT_EQ(FormatBetragExport(CBetrag(f.raw)), f.export_) << f.raw;
+    }
+}
+
 TEST(BetragTest, ParseWalksDigitsSignAndComma)
 {
     EXPECT_EQ(P("19,0000"), 190000);

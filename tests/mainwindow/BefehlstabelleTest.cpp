@@ -67,10 +67,12 @@ TEST_F(Befehlstabelle, EveryCommandHasItsNameKeyAndEnablingWithoutACashBook)
         QAction* action = fenster->findChild<QAction*>(QString::fromLatin1(befehl.name));
         QAbstractButton* knopf = befehl.knopf ? fenster->findChild<QAbstractButton*>(befehl.knopf) : nullptr;
         EXPECT_TRUE(action || knopf || befehl.menue == Menue::Keines) << befehl.name;
-        if (action)
+        if (action) {
             EXPECT_EQ(action->isEnabled(), !e->brauchtKasse) << befehl.name;
-        if (knopf)
+        }
+        if (knopf) {
             EXPECT_EQ(knopf->isEnabled(), !e->brauchtKasse) << befehl.name;
+        }
         if (!e->taste)
             continue;
         // A key is either the action's own shortcut or the keyboard filter's.

@@ -9,6 +9,10 @@
 
 #include <cerrno>
 #include <chrono>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -139,6 +143,46 @@ TEST_F(BackupsTest, MissingCashBookMakesNoCopyButStillCreatesTheFolder)
     EXPECT_FALSE(fs::exists(Daily()));
     EXPECT_FALSE(fs::exists(Weekly()));
     EXPECT_TRUE(messages.systemErrors.empty());
+}
+
+TEST_F(BackupsTest, RefreshedCopyIsNoMoreReadableThanTheCashBook)
+{
+    SaveBook("v1", kT0);
+    OpenAt(kT0);
+    fs::permissions(Daily(), fs::perms(0644));
+    SaveBook("v2", kT0 + kHour);
+    fs::permissions(book, fs::perms(0600));
+
+    OpenAt(kT0 + kDay);
+    EXPECT_EQ(ReadFile(Daily()), "v2");
+    EXPECT_EQ(fs::status(Daily()).permissions(), fs::perms(0600));
+    EXPECT_EQ(FileNames(dir / "backup"), (std::vector<std::string>{"Laden.daily.bak", "Laden.weekly.bak"}));
+}
+
+TEST_F(BackupsTest, CopyThatFailsHalfWayKeepsTheOldBackup)
+{
+    SaveBook("v1", kT0);
+    OpenAt(kT0);
+    SaveBook(std::string(100000, 'x'), kT0 + kHour);
+    // A file-size limit makes the copy fail as a full disk would; it runs
+    // in a child process so the limit stays there.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        now = kT0 + 7 * kDay;
+        backups.MakeBackups(book.string());
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(ReadFile(Daily()), "v1");
+    EXPECT_EQ(ReadFile(Weekly()), "v1");
+    EXPECT_EQ(Modified(Daily()), kT0);
+    EXPECT_EQ(FileNames(dir / "backup"), (std::vector<std::string>{"Laden.daily.bak", "Laden.weekly.bak"}));
 }
 
 TEST(BackupNames, EndingIsRemovedOnlyWhenExactlyLowerCaseKbx)

@@ -1,9 +1,12 @@
 #pragma once
 // A fresh folder under the system's temporary folder, removed with all its
-// contents when the test ends.
+// contents when the test ends, and small helpers to write, read and list
+// files in it.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include <stdlib.h>
 
@@ -43,4 +46,15 @@ inline std::string ReadFile(const std::filesystem::path& file)
 {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The sorted names in a folder, hidden files included: a temporary file
+// left behind shows up here.
+inline std::vector<std::string> FileNames(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }

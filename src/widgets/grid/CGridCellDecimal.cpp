@@ -2,7 +2,7 @@
 
 std::string CGridCellDecimal::FormatAmount(CBetrag amount)
 {
-    return FormatBetrag(amount, 2, 1);
+    return FormatBetragAnzeige(amount);
 }
 
 bool CGridCellDecimal::SetAmount(CBetrag amount)

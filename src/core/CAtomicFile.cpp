@@ -1,4 +1,4 @@
-#include "storage/CAtomicFile.h"
+#include "core/CAtomicFile.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -13,9 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool SyncPath(const fs::path& path, int flags)
+bool SyncFolder(const fs::path& folder)
 {
-    int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return false;
     bool ok = ::fsync(fd) == 0;
@@ -46,8 +46,15 @@ bool CAtomicFile::Create()
     // usual ones (0666 less the umask), as any program's new file would.
     mode_t mode = 0666;
     struct stat old{};
-    bool hasOld = ::stat(m_target.c_str(), &old) == 0;
-    if (hasOld)
+    const bool hasOld = ::stat(m_target.c_str(), &old) == 0;
+    if (hasOld && S_ISDIR(old.st_mode)) {
+        // The rename would refuse it anyway, but only after the whole
+        // content had been written for nothing.
+        errno = EISDIR;
+        return false;
+    }
+    const bool keepMode = hasOld && S_ISREG(old.st_mode);
+    if (keepMode)
         mode = old.st_mode & 07777;
 
     std::random_device seed;
@@ -62,9 +69,10 @@ bool CAtomicFile::Create()
                 continue;
             return false;
         }
-        if (hasOld)
+        // open() took the umask off; the old file's mode is meant as it was.
+        if (keepMode)
             ::fchmod(fd, mode);
-        ::close(fd);
+        m_fd = fd;
         m_temp = std::move(candidate);
         return true;
     }
@@ -72,27 +80,68 @@ bool CAtomicFile::Create()
     return false;
 }
 
+bool CAtomicFile::Write(std::string_view bytes)
+{
+    if (m_fd < 0)
+        return false;
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(m_fd, bytes.data(), bytes.size());
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+bool CAtomicFile::SetPermissions(fs::perms permissions)
+{
+    return m_fd >= 0 && ::fchmod(m_fd, static_cast<mode_t>(permissions) & 07777) == 0;
+}
+
 bool CAtomicFile::Commit()
 {
-    if (m_temp.empty())
+    if (m_fd < 0)
         return false;
-    if (!SyncPath(m_temp, O_RDONLY))
+    // fsync covers what was written through other descriptors of the same
+    // file too, so content the ZIP writer wrote by path is flushed here.
+    // close() is checked as well: network file systems report a failed
+    // write only there.
+    bool ok = ::fsync(m_fd) == 0;
+    if (::close(m_fd) != 0)
+        ok = false;
+    m_fd = -1;
+    if (!ok || ::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+        Discard();
         return false;
-    if (::rename(m_temp.c_str(), m_target.c_str()) != 0)
-        return false;
+    }
     m_temp.clear();
     // The rename itself lives in the folder; flush that too so the new name
     // survives a power cut. A folder that refuses fsync (some network file
     // systems) does not undo a completed rename, so that is not a failure.
-    fs::path folder = m_target.parent_path();
-    SyncPath(folder.empty() ? fs::path(".") : folder, O_RDONLY | O_DIRECTORY);
+    SyncFolder(m_target.parent_path());
     return true;
 }
 
 void CAtomicFile::Discard()
 {
+    // errno tells the caller why a step failed; cleaning up must keep it.
+    const int saved = errno;
+    if (m_fd >= 0) {
+        ::close(m_fd);
+        m_fd = -1;
+    }
     if (!m_temp.empty()) {
         ::unlink(m_temp.c_str());
         m_temp.clear();
     }
+    errno = saved;
+}
+
+bool CAtomicFile::Replace(const fs::path& target, std::string_view bytes)
+{
+    CAtomicFile file(target);
+    return file.Create() && file.Write(bytes) && file.Commit();
 }
