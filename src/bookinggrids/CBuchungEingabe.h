@@ -21,7 +21,7 @@ class UserMessages;
 class CBuchungEingabe : public CBuchungGrid {
     Q_OBJECT
 public:
-    explicit CBuchungEingabe(QWidget* parent = nullptr);
+    explicit CBuchungEingabe(CDatenZugriff& zugriff, QWidget* parent = nullptr);
 
     // Where validation messages go ("Unvollständige Eingabe"); without one
     // an incomplete booking is still refused, just without a message.

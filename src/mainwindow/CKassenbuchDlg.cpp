@@ -57,9 +57,7 @@ CKassenbuchDlg::CKassenbuchDlg(CSettings& settings, UserMessages& messages, File
     ConnectCommands();
 
     CHauptfensterFlaeche& f = *m_flaeche;
-    f.eingabe->SetDatenZugriff(this);
     f.eingabe->SetUserMessages(&m_messages);
-    f.liste->SetDatenZugriff(this);
 
     // The mode survives the run; the date does not: the bar starts on today.
     const bool monthly = m_settings.GetMonthmode();
@@ -104,7 +102,7 @@ void CKassenbuchDlg::BuildWindow()
     m_datumAuswahl->AddCommandActions({a.neu, a.oeffnen, a.speichern, a.kassenbericht, a.statistik,
                                        a.exportieren, a.firma, a.belegtexte, a.beenden});
     addToolBar(Qt::TopToolBarArea, m_datumAuswahl);
-    m_flaeche = new CHauptfensterFlaeche(this);
+    m_flaeche = new CHauptfensterFlaeche(*this, this);
     setCentralWidget(m_flaeche);
     CTastaturFilter::Ziel& ziel = *this;
     m_tastatur = std::make_unique<CTastaturFilter>(*this, ziel);
@@ -193,6 +191,11 @@ CBuchungen* CKassenbuchDlg::GetBuchungen() { return m_steuerung->Dokument().GetB
 CBelegtexte* CKassenbuchDlg::GetBelegtexte() { return m_steuerung->Dokument().GetBelegtexte(); }
 CFirma* CKassenbuchDlg::GetFirma() { return m_steuerung->Dokument().GetFirma(); }
 CSteuersaetze* CKassenbuchDlg::GetSteuersaetze() { return m_steuersaetze.get(); }
+const IDatumAuswahl* CKassenbuchDlg::GetDatumAuswahl() const { return m_datumAuswahl; }
+const CBuchungen* CKassenbuchDlg::GetBuchungen() const { return m_steuerung->Dokument().GetBuchungen(); }
+const CBelegtexte* CKassenbuchDlg::GetBelegtexte() const { return m_steuerung->Dokument().GetBelegtexte(); }
+const CFirma* CKassenbuchDlg::GetFirma() const { return m_steuerung->Dokument().GetFirma(); }
+const CSteuersaetze* CKassenbuchDlg::GetSteuersaetze() const { return m_steuersaetze.get(); }
 void CKassenbuchDlg::SetAvailable(bool available) { m_available = available; }
 bool CKassenbuchDlg::IsOpen() const { return m_steuerung->IsOpen(); }
 CBuchungEingabe& CKassenbuchDlg::Eingabe() const { return *m_flaeche->eingabe; }
