@@ -268,6 +268,16 @@ void CBuchungEingabe::OnEndEditCell(int row, int col, const std::string& text)
         AddEmptyRow();
 }
 
+void CBuchungEingabe::OnEditorChanged(int, int)
+{
+    // The editor a new booking opens on did not count as a start of
+    // editing. Waiting for its edit to end would leave the booking looking
+    // unchanged to anyone who settles it meanwhile (Page Down while the
+    // list still shows the chosen text): it would be thrown away unasked.
+    if (m_state == 1)
+        SetState(2);
+}
+
 void CBuchungEingabe::OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers modifiers)
 {
     if (key != Qt::Key_Return && key != Qt::Key_Enter) {

@@ -11,7 +11,8 @@
 //
 // Editing: EditCell (or a double-click, a click on the focus cell, F2 or a
 // typed character) calls the overridable OnEditCell, which opens an
-// in-cell editor on an editable cell. When the edit ends (Tab, Enter, an
+// in-cell editor on an editable cell; every change the user makes in it is
+// reported to OnEditorChanged while it is open. When the edit ends (Tab, Enter, an
 // arrow, Page Up/Down, Home, End, Escape, a click elsewhere, a choice in
 // a drop-down list, EndEditing) OnEndEditCell runs the end-of-edit rule:
 // an unchanged text stores nothing; a changed text is stored, checked by
@@ -196,6 +197,10 @@ protected:
     virtual void OnEndEditCell(int row, int col, const std::string& text);
     // Whether a changed text may stay; the plain grid accepts everything.
     virtual bool ValidateEdit(int row, int col, const std::string& text);
+    // The user changed what the open editor of (row, col) holds (typed,
+    // deleted, chose another option) while the edit goes on; filling the
+    // editor when it opens is no such change. The plain grid ignores it.
+    virtual void OnEditorChanged(int row, int col);
     // A key pressed in the grid, or the key that ended an edit. Override to
     // handle keys (Enter, say) before the grid does; call this for the rest.
     virtual void OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers modifiers);
@@ -232,6 +237,7 @@ private:
 
     // Editing machinery (CGridCtrlEdit.cpp).
     void EditorCreated(QWidget* editor, const QModelIndex& index);
+    void EditorChangedByUser(const QWidget* editor);
     bool IsEditorOf(const QObject* object) const;
     void EditorKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void CancelEditing();

@@ -2,6 +2,8 @@
 // ways an edit starts.
 #include "GridFixture.h"
 
+#include "widgets/grid/CGridCellCombo.h"
+
 #include <QComboBox>
 
 TEST_F(GridFixture, UnchangedTextStoresNothingAndSendsNothing)
@@ -300,4 +302,37 @@ TEST_F(GridFixture, RecolouringTheEditedCellKeepsWhatWasTyped)
     QTest::keyClicks(Focus(), "fertig");
     QTest::keyClick(Focus(), Qt::Key_Return);
     EXPECT_EQ(grid->GetItemText(2, 1), "halbfertig");
+}
+
+TEST_F(GridFixture, OnlyWhatTheUserDoesInAnOpenEditorIsReportedAsAChange)
+{
+    // Opening fills the editor with the cell's text: no change.
+    ASSERT_TRUE(grid->EditCell(2, 1));
+    EXPECT_TRUE(grid->changes.empty());
+    QTest::keyClicks(Focus(), "ab");
+    QTest::keyClick(Focus(), Qt::Key_Backspace);
+    EXPECT_EQ(grid->changes, std::vector<CCellID>(3, CCellID(2, 1)));
+    QTest::keyClick(Focus(), Qt::Key_Escape);
+
+    // A drop-down list opened on its option; another option is a change,
+    // ending the edit is none.
+    ASSERT_TRUE(grid->SetCellType<CGridCellCombo>(3, 2));
+    ASSERT_TRUE(grid->SetComboOptions(3, 2, {"Ausgaben", "Einnahmen"}));
+    grid->SetItemText(3, 2, "Ausgaben");
+    grid->changes.clear();
+    ASSERT_TRUE(grid->EditCell(3, 2));
+    EXPECT_TRUE(grid->changes.empty());
+    QTest::keyClicks(Focus(), "E");
+    EXPECT_EQ(grid->changes, std::vector<CCellID>{CCellID(3, 2)});
+    QTest::keyClick(Focus(), Qt::Key_Tab);
+    EXPECT_EQ(grid->GetItemText(3, 2), "Einnahmen");
+    EXPECT_EQ(grid->changes.size(), 1u);
+
+    // The character that starts an edit is typed into it.
+    grid->EndEditing();
+    grid->changes.clear();
+    grid->SetFocusCell(4, 0);
+    QTest::keyClicks(grid.get(), "x");
+    ASSERT_EQ(grid->GetEditCell(), CCellID(4, 0));
+    EXPECT_EQ(grid->changes, std::vector<CCellID>{CCellID(4, 0)});
 }
