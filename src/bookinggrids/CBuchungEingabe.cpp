@@ -20,6 +20,8 @@ CBuchungEingabe::CBuchungEingabe(CDatenZugriff& zugriff, QWidget* parent)
     : CBuchungGrid(zugriff, parent)
 {
     SetEditable(false);
+    // A closed amount column or "Wrg." is no place to type into.
+    SetTabSkipsReadOnly(true);
 }
 
 int CBuchungEingabe::GetState() const

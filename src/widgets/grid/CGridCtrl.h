@@ -81,6 +81,11 @@ public:
     // A grid that is not editable opens no editor and ticks no box.
     void SetEditable(bool on);
     bool IsEditable() const;
+    // Tab and Shift+Tab go on to the next (previous) editable cell, row by
+    // row, passing read-only and hidden cells; with none left that way the
+    // focus stays. Off (the default) they stop at every cell.
+    void SetTabSkipsReadOnly(bool on);
+    bool GetTabSkipsReadOnly() const;
 
     // --- Cell content.
     bool IsValid(int row, int col) const;
@@ -209,6 +214,7 @@ protected:
     virtual int SendMessageToParent(int row, int col, int code);
 
     void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -257,6 +263,7 @@ private:
     int m_defaultRowHeight = 20;
     bool m_listMode = false;
     bool m_singleRow = false;
+    bool m_tabSkipsReadOnly = false;
     int m_updateDepth = 0;
 
     QPointer<QWidget> m_editor;

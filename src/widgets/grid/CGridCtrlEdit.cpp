@@ -225,6 +225,21 @@ void CGridCtrl::ForwardKeyToView(int key, Qt::KeyboardModifiers modifiers)
     m_keyAccepted = event.isAccepted();
 }
 
+QModelIndex CGridCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const CCellID from = GetFocusCell();
+    if (!m_tabSkipsReadOnly || (action != MoveNext && action != MovePrevious) || !from.IsValid())
+        return QTableView::moveCursor(action, modifiers);
+    // Reading order: along the row, then on to the next row (or back).
+    const int cols = GetColumnCount();
+    const int step = action == MoveNext ? 1 : -1;
+    for (int pos = from.row * cols + from.col + step; pos >= 0 && pos < GetRowCount() * cols; pos += step) {
+        if (IsCellEditable(pos / cols, pos % cols))
+            return IndexOf(pos / cols, pos % cols);
+    }
+    return currentIndex();
+}
+
 bool CGridCtrl::ToggleCheckByUser(int row, int col)
 {
     if (!IsCellEditable(row, col))

@@ -336,3 +336,43 @@ TEST_F(GridFixture, OnlyWhatTheUserDoesInAnOpenEditorIsReportedAsAChange)
     ASSERT_EQ(grid->GetEditCell(), CCellID(4, 0));
     EXPECT_EQ(grid->changes, std::vector<CCellID>{CCellID(4, 0)});
 }
+
+TEST_F(GridFixture, TabCanBeToldToPassReadOnlyAndHiddenCells)
+{
+    EXPECT_FALSE(grid->GetTabSkipsReadOnly());
+    grid->SetTabSkipsReadOnly(true);
+    grid->SetItemState(1, 1, GVIS_READONLY);
+    grid->SetItemState(1, 3, GVIS_READONLY);
+    grid->SetItemState(2, 0, GVIS_READONLY);
+    grid->SetColumnWidth(2, 0);
+    grid->SetRowHeight(3, 0);
+    // Stops in reading order: (1,0) (2,1) (2,3) (4,0) ...; column 2 and row 3 are hidden.
+    const CCellID vor[] = {CCellID(2, 1), CCellID(2, 3), CCellID(4, 0)};
+    ASSERT_TRUE(grid->EditCell(1, 0));
+    for (const CCellID& ziel : vor) {
+        QTest::keyClick(Focus(), Qt::Key_Tab);
+        EXPECT_EQ(grid->GetEditCell(), ziel);
+    }
+    for (const CCellID& ziel : {CCellID(2, 3), CCellID(2, 1), CCellID(1, 0)}) {
+        QTest::keyClick(Focus(), Qt::Key_Backtab);
+        EXPECT_EQ(grid->GetEditCell(), ziel);
+    }
+    // Nothing before the first stop: the edit ends, the focus stays.
+    QTest::keyClick(Focus(), Qt::Key_Backtab);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 0));
+    // Nor after the last one.
+    grid->SetItemState(5, 3, GVIS_READONLY);
+    ASSERT_TRUE(grid->EditCell(5, 1));
+    QTest::keyClick(Focus(), Qt::Key_Tab);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(5, 1));
+    // Without an editor Tab moves the focus the same way.
+    grid->SetFocusCell(1, 0);
+    QTest::keyClick(grid.get(), Qt::Key_Tab);
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 1));
+    // The arrows still stop on a read-only cell.
+    ASSERT_TRUE(grid->EditCell(1, 0));
+    QTest::keyClick(Focus(), Qt::Key_Right);
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 1));
+}
