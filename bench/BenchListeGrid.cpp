@@ -50,6 +50,11 @@ public:
     CBelegtexte* GetBelegtexte() override { return &katalog; }
     CFirma* GetFirma() override { return &firma; }
     CSteuersaetze* GetSteuersaetze() override { return &steuer; }
+    const IDatumAuswahl* GetDatumAuswahl() const override { return this; }
+    const CBuchungen* GetBuchungen() const override { return &journal; }
+    const CBelegtexte* GetBelegtexte() const override { return &katalog; }
+    const CFirma* GetFirma() const override { return &firma; }
+    const CSteuersaetze* GetSteuersaetze() const override { return &steuer; }
     bool SettlePendingEntry(SettleMode, bool) override { return true; }
     void SetAvailable(bool) override {}
 
@@ -91,8 +96,7 @@ void BenchListeGrid()
     const CDatum monat = CDatum::FromYMD(busiest->first.first, busiest->first.second, 1);
     const CDatum anderer = CDatum::FromYMD(vorher->first.first, vorher->first.second, 1);
 
-    CBuchungListe liste;
-    liste.SetDatenZugriff(&zugriff);
+    CBuchungListe liste(zugriff);
     liste.resize(800, 400);
     liste.show();
     QApplication::processEvents();
@@ -127,8 +131,7 @@ void BenchListeGrid()
     // next booking (which looks through every line for the opening
     // balance), and the event pass that paints both grids.
     zugriff.datum = monat;
-    CBuchungEingabe eingabe;
-    eingabe.SetDatenZugriff(&zugriff);
+    CBuchungEingabe eingabe(zugriff);
     eingabe.resize(800, 120);
     eingabe.show();
     eingabe.NewBooking();

@@ -16,10 +16,12 @@ const char* const CBuchungEingabe::TextAufteilung = ". Aufteilung";
 const char* const CBuchungEingabe::TextLoeschen = "- L\xF6schen";
 const char* const CBuchungEingabe::TextSplitKopf = "Aufteilung";
 
-CBuchungEingabe::CBuchungEingabe(QWidget* parent)
-    : CBuchungGrid(parent)
+CBuchungEingabe::CBuchungEingabe(CDatenZugriff& zugriff, QWidget* parent)
+    : CBuchungGrid(zugriff, parent)
 {
     SetEditable(false);
+    // A closed amount column or "Wrg." is no place to type into.
+    SetTabSkipsReadOnly(true);
 }
 
 int CBuchungEingabe::GetState() const
@@ -54,7 +56,7 @@ void CBuchungEingabe::NewBooking()
     SetupLineRow(1);
     SetItemData(1, Tag, -1);
 
-    IDatumAuswahl* auswahl = m_zugriff ? m_zugriff->GetDatumAuswahl() : nullptr;
+    const IDatumAuswahl* auswahl = Daten().GetDatumAuswahl();
     const bool monatlich = auswahl && auswahl->IsMonthMode();
     if (auswahl && !monatlich) {
         SetCellNumber(1, Tag, auswahl->GetDay());
@@ -75,7 +77,7 @@ void CBuchungEingabe::NewBooking()
 
 bool CBuchungEingabe::ShowBooking(int recordIndex)
 {
-    const CBuchungen* journal = m_zugriff ? m_zugriff->GetBuchungen() : nullptr;
+    const CBuchungen* journal = Daten().GetBuchungen();
     if (recordIndex < 0 || !journal || recordIndex >= journal->GetCount())
         return false;
     EndEditing();
@@ -111,7 +113,7 @@ bool CBuchungEingabe::ShowBooking(int recordIndex)
         AddEmptyRow();
     }
 
-    IDatumAuswahl* auswahl = m_zugriff->GetDatumAuswahl();
+    const IDatumAuswahl* auswahl = Daten().GetDatumAuswahl();
     if (auswahl && !auswahl->IsMonthMode())
         SetCellReadOnly(1, Tag);
     else if (auswahl)
@@ -173,7 +175,7 @@ CErfassteBuchung CBuchungEingabe::GetErfassteBuchung() const
 
 std::optional<CErfassungsFehler> CBuchungEingabe::CheckBooking() const
 {
-    IDatumAuswahl* auswahl = m_zugriff ? m_zugriff->GetDatumAuswahl() : nullptr;
+    const IDatumAuswahl* auswahl = Daten().GetDatumAuswahl();
     if (GetRowCount() < 2 || !auswahl)
         return CErfassungsFehler{CBuchungsErfassung::MeldungUnbekannt, -1, 0};
     return CBuchungsErfassung::Pruefe(GetErfassteBuchung(), auswahl->GetYear(), auswahl->GetMonth());
@@ -209,7 +211,7 @@ bool CBuchungEingabe::Commit(CBuchungen& journal)
 {
     if (!Validate(false))
         return false;
-    IDatumAuswahl* auswahl = m_zugriff->GetDatumAuswahl();
+    const IDatumAuswahl* auswahl = Daten().GetDatumAuswahl();
     try {
         m_satz = CBuchungsErfassung::Commit(journal, GetErfassteBuchung(), auswahl->GetYear(),
                                             auswahl->GetMonth());
@@ -242,7 +244,7 @@ void CBuchungEingabe::OnEditCell(int row, int col, QPoint point, int key)
         SetState(2);
     // The drop-down opens on the rate's full text; the end of the edit
     // turns it back into the percentage.
-    const CSteuersaetze* steuer = m_zugriff ? m_zugriff->GetSteuersaetze() : nullptr;
+    const CSteuersaetze* steuer = Daten().GetSteuersaetze();
     if (col == USt && steuer && IsCellEditable(row, col) && GetEditCell() != CCellID(row, col))
         SetItemText(row, col, steuer->GetAnzeigeText(GetItemData(row, col)));
     CBuchungGrid::OnEditCell(row, col, point, key);
@@ -266,6 +268,16 @@ void CBuchungEingabe::OnEndEditCell(int row, int col, const std::string& text)
         UpdateSums();
     if (m_aufteilung && row == LastRow() && IsValid(row, col) && GetItemText(row, col) != old)
         AddEmptyRow();
+}
+
+void CBuchungEingabe::OnEditorChanged(int, int)
+{
+    // The editor a new booking opens on did not count as a start of
+    // editing. Waiting for its edit to end would leave the booking looking
+    // unchanged to anyone who settles it meanwhile (Page Down while the
+    // list still shows the chosen text): it would be thrown away unasked.
+    if (m_state == 1)
+        SetState(2);
 }
 
 void CBuchungEingabe::OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers modifiers)

@@ -21,7 +21,7 @@ class UserMessages;
 class CBuchungEingabe : public CBuchungGrid {
     Q_OBJECT
 public:
-    explicit CBuchungEingabe(QWidget* parent = nullptr);
+    explicit CBuchungEingabe(CDatenZugriff& zugriff, QWidget* parent = nullptr);
 
     // Where validation messages go ("Unvollständige Eingabe"); without one
     // an incomplete booking is still refused, just without a message.
@@ -63,6 +63,7 @@ signals:
 protected:
     void OnEditCell(int row, int col, QPoint point, int key) override;
     void OnEndEditCell(int row, int col, const std::string& text) override;
+    void OnEditorChanged(int row, int col) override;
     void OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers modifiers) override;
 
 private:
@@ -96,7 +97,8 @@ private:
     bool m_aufteilung = false;
     int m_satz = -1;
     int m_letzterTag = 0;
-    // Opening a booking: the editor it starts is no change by the user.
+    // Opening a booking: the editor it starts is no change by the user, but
+    // the first thing typed or chosen in it is (OnEditorChanged).
     bool m_oeffnen = false;
     // Receipt texts offered in column 1, fixed while a booking is open.
     std::vector<std::string> m_textOptionen;

@@ -19,8 +19,8 @@ const char* const kAnfangsbestand = "Anfangsbestand";
 std::vector<std::string> CBuchungEingabe::ReceiptTextOptions() const
 {
     std::vector<std::string> list;
-    const CBelegtexte* katalog = m_zugriff ? m_zugriff->GetBelegtexte() : nullptr;
-    const CBuchungen* journal = m_zugriff ? m_zugriff->GetBuchungen() : nullptr;
+    const CBelegtexte* katalog = Daten().GetBelegtexte();
+    const CBuchungen* journal = Daten().GetBuchungen();
     if (katalog) {
         const bool gebucht = journal && journal->HasLineText(kAnfangsbestand);
         katalog->GetSelectionList(list, gebucht ? 0 : 1);
@@ -40,7 +40,7 @@ void CBuchungEingabe::SetupLineRow(int row)
     SetCellType(row, USt, GridCellKind::Combo);
     SetComboStyle(row, USt, CGridCellCombo::Style::DropDownList);
     std::vector<std::string> saetze;
-    if (const CSteuersaetze* steuer = m_zugriff ? m_zugriff->GetSteuersaetze() : nullptr)
+    if (const CSteuersaetze* steuer = Daten().GetSteuersaetze())
         steuer->GetSelectionList(&saetze, nullptr);
     SetComboOptions(row, USt, saetze);
     AlignRow(row);
@@ -70,13 +70,13 @@ void CBuchungEingabe::FillRowFromLine(int row, const CBuchungen& journal, int sa
     SetItemText(row, Wrg, GetWaehrung());
     SetVatCell(row, line.UStID);
     SetItemData(row, Tag, zeile);
-    const CBelegtexte* katalog = m_zugriff->GetBelegtexte();
+    const CBelegtexte* katalog = Daten().GetBelegtexte();
     ApplyReceiptText(row, katalog ? katalog->FindByBezeichnung(line.Bezeichnung) : -1);
 }
 
 void CBuchungEingabe::ApplyReceiptText(int row, int k)
 {
-    const CBelegtexte* katalog = m_zugriff ? m_zugriff->GetBelegtexte() : nullptr;
+    const CBelegtexte* katalog = Daten().GetBelegtexte();
     if (katalog && k >= 0 && k < katalog->GetCount()) {
         // Which column the text opens is the entry engine's rule.
         CErfassungsZeile zeile;
@@ -106,14 +106,14 @@ void CBuchungEingabe::ApplyReceiptText(int row, int k)
 
 void CBuchungEingabe::SetVatCell(int row, int ustId)
 {
-    const CSteuersaetze* steuer = m_zugriff ? m_zugriff->GetSteuersaetze() : nullptr;
+    const CSteuersaetze* steuer = Daten().GetSteuersaetze();
     SetItemText(row, USt, FormatBetragAnzeige(steuer ? steuer->GetProzent(ustId) : CBetrag()));
     SetItemData(row, USt, ustId);
 }
 
 std::optional<int> CBuchungEingabe::FindVatId(const std::string& text) const
 {
-    const CSteuersaetze* steuer = m_zugriff ? m_zugriff->GetSteuersaetze() : nullptr;
+    const CSteuersaetze* steuer = Daten().GetSteuersaetze();
     if (!steuer)
         return std::nullopt;
     std::vector<std::string> texte;
@@ -153,7 +153,7 @@ void CBuchungEingabe::EndEditBezeichnung(int row, const std::string& text, const
         DeleteSplitRow(row);
         return;
     }
-    const CBelegtexte* katalog = m_zugriff ? m_zugriff->GetBelegtexte() : nullptr;
+    const CBelegtexte* katalog = Daten().GetBelegtexte();
     const int k = katalog ? katalog->FindByBezeichnung(text) : -1;
     if (k < 0) {
         SetItemText(row, Bezeichnung, old);
@@ -178,7 +178,7 @@ void CBuchungEingabe::ConvertToSplit(const std::string& alteBezeichnung)
     SetItemText(2, USt, GetItemText(1, USt));
     SetItemData(2, USt, GetItemData(1, USt));
     SetItemData(2, Tag, GetItemData(1, Tag) == -1 ? -1 : 0);
-    const CBelegtexte* katalog = m_zugriff ? m_zugriff->GetBelegtexte() : nullptr;
+    const CBelegtexte* katalog = Daten().GetBelegtexte();
     ApplyReceiptText(2, katalog ? katalog->FindByBezeichnung(alteBezeichnung) : -1);
     MakeSplitHeader();
     UpdateSums();

@@ -22,8 +22,9 @@ constexpr int kMindestBreiteBezeichnung = 30;
 
 } // namespace
 
-CBuchungGrid::CBuchungGrid(QWidget* parent)
+CBuchungGrid::CBuchungGrid(CDatenZugriff& zugriff, QWidget* parent)
     : CGridCtrl(parent)
+    , m_zugriff(zugriff)
 {
     SetColumnCount(Spaltenzahl);
     SetRowCount(1);
@@ -43,14 +44,9 @@ CBuchungGrid::CBuchungGrid(QWidget* parent)
     Redraw();
 }
 
-void CBuchungGrid::SetDatenZugriff(CDatenZugriff* zugriff)
-{
-    m_zugriff = zugriff;
-}
-
 std::string CBuchungGrid::GetWaehrung() const
 {
-    const CFirma* firma = m_zugriff ? m_zugriff->GetFirma() : nullptr;
+    const CFirma* firma = Daten().GetFirma();
     return firma ? firma->GetWaehrung() : std::string();
 }
 

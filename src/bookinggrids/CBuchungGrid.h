@@ -2,7 +2,8 @@
 // Common base of the booking entry grid and the booking list: the eight
 // columns "Tag", "Bezeichnung", "Notiz", "RG-Nr.", "Einnahmen", "Ausgaben",
 // "Wrg.", "USt/%" with their widths, header colours and alignment, and the
-// main window's data-access interface.
+// main window's data-access interface, which every booking grid is built on
+// and which outlives it.
 #include "widgets/grid/CGridCtrl.h"
 
 #include <string>
@@ -12,11 +13,7 @@ class CDatenZugriff;
 class CBuchungGrid : public CGridCtrl {
     Q_OBJECT
 public:
-    explicit CBuchungGrid(QWidget* parent = nullptr);
-
-    // Must be called once before use; the interface outlives the grid.
-    void SetDatenZugriff(CDatenZugriff* zugriff);
-    CDatenZugriff* GetDatenZugriff() const { return m_zugriff; }
+    explicit CBuchungGrid(CDatenZugriff& zugriff, QWidget* parent = nullptr);
 
     // The company currency ("Firma/Waehrung"), empty without a company.
     std::string GetWaehrung() const;
@@ -44,8 +41,12 @@ protected:
 
     void resizeEvent(QResizeEvent* event) override;
 
-    CDatenZugriff* m_zugriff = nullptr;
+    // The grids only read the cash book (a commit writes into the journal
+    // it is handed), so they see it through the const getters.
+    const CDatenZugriff& Daten() const { return m_zugriff; }
 
 private:
     void FitBezeichnung();
+
+    CDatenZugriff& m_zugriff;
 };

@@ -4,8 +4,8 @@
 #include "core/CBuchungen.h"
 #include "core/CPeriode.h"
 
-CBuchungListe::CBuchungListe(QWidget* parent)
-    : CBuchungGrid(parent)
+CBuchungListe::CBuchungListe(CDatenZugriff& zugriff, QWidget* parent)
+    : CBuchungGrid(zugriff, parent)
 {
     SetEditable(false);
     SetListMode(true);
@@ -24,14 +24,14 @@ void CBuchungListe::Show(CDatum date, bool monthly)
 
 void CBuchungListe::Rebuild()
 {
-    const CBuchungen* journal = m_zugriff ? m_zugriff->GetBuchungen() : nullptr;
+    const CBuchungen* journal = Daten().GetBuchungen();
     if (!journal) {
         ClearList();
         return;
     }
     const std::vector<int>& indizes = m_abfrage.Abfragen(*journal, CPeriode::Aus(m_datum, m_monatlich));
     const std::string waehrung = GetWaehrung();
-    const CSteuersaetze* steuer = m_zugriff->GetSteuersaetze();
+    const CSteuersaetze* steuer = Daten().GetSteuersaetze();
 
     BeginUpdate();
     // Rows kept from the last listing already carry the list's alignment.

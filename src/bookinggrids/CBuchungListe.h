@@ -10,7 +10,7 @@
 class CBuchungListe : public CBuchungGrid {
     Q_OBJECT
 public:
-    explicit CBuchungListe(QWidget* parent = nullptr);
+    explicit CBuchungListe(CDatenZugriff& zugriff, QWidget* parent = nullptr);
 
     void Show(CDatum date, bool monthly);   // store the period, then Rebuild
     void Rebuild();                         // list the stored period again

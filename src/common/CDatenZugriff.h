@@ -1,6 +1,8 @@
 #pragma once
 // The main window's data-access interface: grids, master-data dialogs,
-// reports and the export reach the open cash book only through it.
+// reports and the export reach the open cash book only through it. Each
+// getter has a const twin for those that only read, so a reader cannot
+// change the cash book by mistake.
 class IDatumAuswahl;
 class CBuchungen;
 class CBelegtexte;
@@ -18,10 +20,15 @@ class CDatenZugriff {
 public:
     virtual ~CDatenZugriff() = default;
     virtual IDatumAuswahl* GetDatumAuswahl() = 0;
+    virtual const IDatumAuswahl* GetDatumAuswahl() const = 0;
     virtual CBuchungen* GetBuchungen() = 0;      // null while no cash book is open
+    virtual const CBuchungen* GetBuchungen() const = 0;
     virtual CBelegtexte* GetBelegtexte() = 0;    // null while no cash book is open
+    virtual const CBelegtexte* GetBelegtexte() const = 0;
     virtual CFirma* GetFirma() = 0;              // null while no cash book is open
+    virtual const CFirma* GetFirma() const = 0;
     virtual CSteuersaetze* GetSteuersaetze() = 0;
+    virtual const CSteuersaetze* GetSteuersaetze() const = 0;
     // false when the user cancelled or the booking did not validate.
     virtual bool SettlePendingEntry(SettleMode mode, bool reselect) = 0;
     virtual void SetAvailable(bool available) = 0;

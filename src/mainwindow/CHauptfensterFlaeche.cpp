@@ -43,7 +43,7 @@ QVBoxLayout* Knopfspalte(std::initializer_list<QPushButton*> buttons)
 
 } // namespace
 
-CHauptfensterFlaeche::CHauptfensterFlaeche(QWidget* parent)
+CHauptfensterFlaeche::CHauptfensterFlaeche(CDatenZugriff& zugriff, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("hauptfensterFlaeche"));
@@ -58,12 +58,12 @@ CHauptfensterFlaeche::CHauptfensterFlaeche(QWidget* parent)
     modes->addButton(taeglich);
     modes->addButton(monatlich);
 
-    eingabe = Named(new CBuchungEingabe(this), "gridEingabe");
+    eingabe = Named(new CBuchungEingabe(zugriff, this), "gridEingabe");
     neu = Named(new QPushButton(QStringLiteral("&Neu"), this), "buttonNeu");
     speichern = Named(new QPushButton(QStringLiteral("S&peichern"), this), "buttonSpeichern");
     abbrechen = Named(new QPushButton(QStringLiteral("A&bbrechen"), this), "buttonAbbrechen");
 
-    liste = Named(new CBuchungListe(this), "gridListe");
+    liste = Named(new CBuchungListe(zugriff, this), "gridListe");
     loeschen = Named(new QPushButton(QStringLiteral("&Löschen"), this), "buttonLoeschen");
 
     summen = new CSummenPanel(this);

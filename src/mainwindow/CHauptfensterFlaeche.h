@@ -9,6 +9,7 @@
 
 class CBuchungEingabe;
 class CBuchungListe;
+class CDatenZugriff;
 class CSummenPanel;
 class QLabel;
 class QPushButton;
@@ -17,7 +18,8 @@ class QRadioButton;
 class CHauptfensterFlaeche : public QWidget {
     Q_OBJECT
 public:
-    explicit CHauptfensterFlaeche(QWidget* parent = nullptr);
+    // The grids read the cash book through zugriff.
+    explicit CHauptfensterFlaeche(CDatenZugriff& zugriff, QWidget* parent = nullptr);
 
     QLabel* datum = nullptr;
     QRadioButton* taeglich = nullptr;

@@ -38,7 +38,7 @@ CKassenbuchDlg::CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages
 
     m_datumAuswahl = new CDatumAuswahl(this, std::move(today));
     addToolBar(Qt::TopToolBarArea, m_datumAuswahl);
-    m_flaeche = new CHauptfensterFlaeche(this);
+    m_flaeche = new CHauptfensterFlaeche(*this, this);
     setCentralWidget(m_flaeche);
     m_aktionen = new CHauptfensterAktionen(*this, *m_flaeche);
     m_datumAuswahl->AddCommandActions(m_aktionen->Leiste());
@@ -49,9 +49,7 @@ CKassenbuchDlg::CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages
     resize(980, 700);
 
     CHauptfensterFlaeche& f = *m_flaeche;
-    f.eingabe->SetDatenZugriff(this);
     f.eingabe->SetUserMessages(&m_messages);
-    f.liste->SetDatenZugriff(this);
 
     m_aktionen->SetRecentHandler([this](int i) { m_steuerung->OpenRecent(i); });
     connect(m_steuerung, &CKassenbuchSteuerung::modifiedChanged, this, &CKassenbuchDlg::UpdateCommandStates);
@@ -103,6 +101,11 @@ CBuchungen* CKassenbuchDlg::GetBuchungen() { return m_steuerung->Dokument().GetB
 CBelegtexte* CKassenbuchDlg::GetBelegtexte() { return m_steuerung->Dokument().GetBelegtexte(); }
 CFirma* CKassenbuchDlg::GetFirma() { return m_steuerung->Dokument().GetFirma(); }
 CSteuersaetze* CKassenbuchDlg::GetSteuersaetze() { return &m_sitzung.Steuersaetze(); }
+const IDatumAuswahl* CKassenbuchDlg::GetDatumAuswahl() const { return m_datumAuswahl; }
+const CBuchungen* CKassenbuchDlg::GetBuchungen() const { return m_steuerung->Dokument().GetBuchungen(); }
+const CBelegtexte* CKassenbuchDlg::GetBelegtexte() const { return m_steuerung->Dokument().GetBelegtexte(); }
+const CFirma* CKassenbuchDlg::GetFirma() const { return m_steuerung->Dokument().GetFirma(); }
+const CSteuersaetze* CKassenbuchDlg::GetSteuersaetze() const { return &m_sitzung.Steuersaetze(); }
 void CKassenbuchDlg::SetAvailable(bool available) { m_available = available; }
 bool CKassenbuchDlg::IsOpen() const { return m_steuerung->IsOpen(); }
 void CKassenbuchDlg::SetModified() { m_steuerung->SetModified(true); }

@@ -60,6 +60,11 @@ public:
     CBelegtexte* GetBelegtexte() override;
     CFirma* GetFirma() override;
     CSteuersaetze* GetSteuersaetze() override;
+    const IDatumAuswahl* GetDatumAuswahl() const override;
+    const CBuchungen* GetBuchungen() const override;
+    const CBelegtexte* GetBelegtexte() const override;
+    const CFirma* GetFirma() const override;
+    const CSteuersaetze* GetSteuersaetze() const override;
     bool SettlePendingEntry(SettleMode mode, bool reselect) override;
     void SetAvailable(bool available) override;
     bool IsAvailable() const { return m_available; }

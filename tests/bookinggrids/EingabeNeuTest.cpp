@@ -6,6 +6,8 @@
 #include "core/CBuchungsErfassung.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <ostream>
 
 using namespace gridtyping;
 
@@ -58,12 +60,6 @@ TEST_F(EingabeTest, MonthlyModePresetsTheDayOfThePreviousBookingOfThisRun)
     grid->NewBooking();
     EXPECT_EQ(Text(1, 0), "17");
     EXPECT_FALSE(ReadOnly(1, 0));
-    // The editor refuses a day past the month (April has 30).
-    ASSERT_EQ(grid->GetEditCell(), CCellID(1, 0));
-    QLineEdit* edit = LineEditor(*grid);
-    ASSERT_NE(edit, nullptr);
-    QTest::keyClicks(edit, "31");
-    EXPECT_EQ(edit->text(), "3");
 }
 
 TEST_F(EingabeTest, Day31OfA30DayMonthIsRefusedWithTheDayMessage)
@@ -98,6 +94,63 @@ TEST_F(EingabeTest, Day31OfA30DayMonthIsRefusedWithTheDayMessage)
     ASSERT_TRUE(grid->Finish(&zugriff.journal));
     EXPECT_EQ(zugriff.journal.GetItem(1).Datum, CDatum::FromYMD(2004, 11, 30));
 }
+
+// A day typed into "Tag" in monthly mode, and whether the month has it.
+struct TagFall {
+    int jahr;
+    int monat;
+    const char* tag;
+    bool gebucht;
+};
+
+void PrintTo(const TagFall& f, std::ostream* os)
+{
+    *os << '"' << f.tag << "\" in " << f.monat << '/' << f.jahr;
+}
+
+class EingabeTagTest : public EingabeTest, public ::testing::WithParamInterface<TagFall> {};
+
+TEST_P(EingabeTagTest, TheDayIsKeptAsTypedAndCheckedWhenTheBookingIsSettled)
+{
+    const TagFall& f = GetParam();
+    zugriff.Select(f.jahr, f.monat, 1, true);
+    grid->NewBooking();
+    ASSERT_EQ(grid->GetEditCell(), CCellID(1, 0));
+    QLineEdit* edit = LineEditor(*grid);
+    ASSERT_NE(edit, nullptr);
+    QTest::keyClicks(edit, f.tag);
+    // Nothing is cut off while typing: "31" must not become the 3rd.
+    EXPECT_EQ(edit->text(), f.tag);
+    QTest::keyClick(edit, Qt::Key_Tab);
+    EXPECT_EQ(Text(1, 0), f.tag);
+    const int tag = std::atoi(f.tag);
+    EXPECT_EQ(grid->GetCellNumber(1, 0), tag);
+    PickInOpenList(*grid, "Verk");
+    TypeInto(*grid, 1, 4, "10");
+
+    EXPECT_EQ(grid->Finish(&zugriff.journal), f.gebucht);
+    if (f.gebucht) {
+        EXPECT_EQ(messages.Count(), 0u);
+        ASSERT_EQ(zugriff.journal.GetCount(), 1);
+        EXPECT_EQ(zugriff.journal.GetItem(0).Datum, CDatum::FromYMD(f.jahr, f.monat, tag));
+        EXPECT_EQ(grid->GetState(), 0);
+    } else {
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(messages.Last().text, kTag);
+        EXPECT_EQ(messages.Last().caption, kCaption);
+        EXPECT_EQ(messages.Last().icon, UserMessages::Icon::Error);
+        EXPECT_EQ(zugriff.journal.GetCount(), 0);
+        EXPECT_EQ(grid->GetState(), 2);
+        EXPECT_EQ(grid->GetEditCell(), CCellID(1, 0));
+        EXPECT_EQ(Text(1, 0), f.tag);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Monatsgrenzen, EingabeTagTest,
+                         ::testing::Values(TagFall{2004, 11, "0", false}, TagFall{2004, 11, "31", false},
+                                           TagFall{2004, 11, "45", false}, TagFall{2004, 2, "30", false},
+                                           TagFall{2003, 2, "29", false}, TagFall{2004, 11, "30", true},
+                                           TagFall{2024, 2, "29", true}, TagFall{2004, 1, "31", true}));
 
 TEST_F(EingabeTest, IncomeTextClosesPaymentsAndAZeroAmountIsRefused)
 {

@@ -4,6 +4,8 @@
 #include "EingabeTestBasis.h"
 
 #include <random>
+#include <string>
+#include <vector>
 
 using namespace gridtyping;
 
@@ -43,10 +45,8 @@ TEST_F(EingabeTest, TabThroughANewBookingLosesNothing)
     Chars(*grid, "1.234,5");
     Key(*grid, Qt::Key_Tab);
     EXPECT_EQ(Text(1, 4), "1.234,50");
-    EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 5));
-    Key(*grid, Qt::Key_Tab);
-    Key(*grid, Qt::Key_Tab);
-    EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 7));
+    // The closed "Ausgaben" and "Wrg." are passed.
+    EXPECT_EQ(grid->GetEditCell(), CCellID(1, 7));
     Chars(*grid, "7");
     EXPECT_EQ(grid->GetEditCell(), CCellID(1, 7));
     Key(*grid, Qt::Key_Return);
@@ -65,6 +65,70 @@ TEST_F(EingabeTest, TabThroughANewBookingLosesNothing)
     EXPECT_EQ(z.Notiz, "Theke");
     EXPECT_EQ(z.Einnahme, CBetrag(12345000));
     EXPECT_EQ(z.UStID, 201);
+}
+
+TEST_F(EingabeTest, TabAndShiftTabPassTheCellsThatCannotBeTypedInto)
+{
+    struct Fall {
+        const char* text;
+        bool monatlich;
+        std::vector<int> tab;       // columns Tab reaches from "Bezeichnung", in order
+        std::vector<int> zurueck;   // columns Shift+Tab reaches from the last of them
+    };
+    const Fall faelle[] = {
+        {"Porto", false, {2, 3, 5, 7}, {5, 3, 2, 1}},
+        {"Verkauf", false, {2, 3, 4, 7}, {4, 3, 2, 1}},
+        {"Verkauf", true, {2, 3, 4, 7}, {4, 3, 2, 1, 0}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(f.text) + (f.monatlich ? " monthly" : " daily"));
+        zugriff.Select(2004, 3, 28, f.monatlich);
+        grid->NewBooking();
+        if (f.monatlich)
+            TypeIntoOpenEditor(*grid, "5");
+        ASSERT_EQ(grid->GetEditCell(), CCellID(1, 1));
+        PickInOpenList(*grid, f.text);
+        ASSERT_TRUE(grid->EditCell(1, 1));
+        for (int col : f.tab) {
+            Key(*grid, Qt::Key_Tab);
+            EXPECT_EQ(grid->GetEditCell(), CCellID(1, col));
+        }
+        // The row's end: the edit ends where it is.
+        Key(*grid, Qt::Key_Tab);
+        EXPECT_FALSE(grid->IsEditing());
+        EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 7));
+        ASSERT_TRUE(grid->EditCell(1, 7));
+        for (int col : f.zurueck) {
+            Key(*grid, Qt::Key_Backtab);
+            EXPECT_EQ(grid->GetEditCell(), CCellID(1, col));
+        }
+        // Its start: the header row is no cell, and the day of the daily
+        // mode is read-only.
+        Key(*grid, Qt::Key_Backtab);
+        EXPECT_FALSE(grid->IsEditing());
+        EXPECT_EQ(grid->GetFocusCell(), CCellID(1, f.zurueck.back()));
+        ASSERT_TRUE(grid->Finish(nullptr));
+    }
+}
+
+TEST_F(EingabeTest, TabInASplitBookingGoesOnToTheNextLine)
+{
+    zugriff.Select(2004, 3, 28, false);
+    grid->NewBooking();
+    PickInOpenList(*grid, "Porto");
+    Pick(*grid, 1, 1, ".");
+    ASSERT_EQ(grid->GetRowCount(), 4);
+    // The split header keeps only "Notiz" and "RG-Nr." open; a split line
+    // has no day or invoice number of its own.
+    ASSERT_TRUE(grid->EditCell(1, 2));
+    const CCellID stops[] = {CCellID(1, 3), CCellID(2, 1), CCellID(2, 2), CCellID(2, 5), CCellID(2, 7),
+                             CCellID(3, 1)};
+    for (const CCellID& stop : stops) {
+        Key(*grid, Qt::Key_Tab);
+        EXPECT_EQ(grid->GetEditCell(), stop);
+    }
+    Key(*grid, Qt::Key_Backtab);
+    EXPECT_EQ(grid->GetEditCell(), CCellID(2, 7));
 }
 
 TEST_F(EingabeTest, MonthlyTabFromTheDayIntoTheList)
@@ -137,9 +201,9 @@ TEST_F(EingabeTest, SplitBookingTypedByKeyboardSumsAndKeepsEveryLine)
     grid->NewBooking();
     PickInOpenList(*grid, "Porto");
     Chars(*grid, "a");
-    for (int k = 0; k < 3; ++k)
+    for (int k = 0; k < 2; ++k)
         Key(*grid, Qt::Key_Tab);
-    ASSERT_EQ(grid->GetFocusCell(), CCellID(1, 5));
+    ASSERT_EQ(grid->GetEditCell(), CCellID(1, 5));
     Chars(*grid, "1.234,5");
     Key(*grid, Qt::Key_Return);
     EXPECT_EQ(completeCount, 1);

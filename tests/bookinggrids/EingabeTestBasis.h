@@ -19,8 +19,7 @@ class EingabeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        grid = std::make_unique<CBuchungEingabe>();
-        grid->SetDatenZugriff(&zugriff);
+        grid = std::make_unique<CBuchungEingabe>(zugriff);
         grid->SetUserMessages(&messages);
         grid->resize(900, 250);
         grid->show();

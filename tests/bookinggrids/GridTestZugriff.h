@@ -34,6 +34,11 @@ public:
     CBelegtexte* GetBelegtexte() override { return open ? &katalog : nullptr; }
     CFirma* GetFirma() override { return open ? &firma : nullptr; }
     CSteuersaetze* GetSteuersaetze() override { return steuer.get(); }
+    const IDatumAuswahl* GetDatumAuswahl() const override { return this; }
+    const CBuchungen* GetBuchungen() const override { return open ? &journal : nullptr; }
+    const CBelegtexte* GetBelegtexte() const override { return open ? &katalog : nullptr; }
+    const CFirma* GetFirma() const override { return open ? &firma : nullptr; }
+    const CSteuersaetze* GetSteuersaetze() const override { return steuer.get(); }
     bool SettlePendingEntry(SettleMode, bool) override
     {
         ++settleCalls;

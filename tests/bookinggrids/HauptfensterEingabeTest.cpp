@@ -240,3 +240,39 @@ TEST_F(HauptfensterEingabe, SplitBookingTypedInIsListedAsAufteilung)
     EXPECT_EQ(Liste().GetItemText(1, 5), "4,50");
     EXPECT_EQ(Liste().GetItemText(1, 7), "");
 }
+
+TEST_F(HauptfensterEingabe, PortoChosenInTheFirstListSurvivesPageDownAndIsAskedAbout)
+{
+    Oeffne({});
+    Knopf("buttonNeu")->click();
+    QComboBox* box = ComboEditor(Eingabe());
+    ASSERT_NE(box, nullptr);
+    QTest::keyClicks(box, "Porto");  // chosen; the list is still open
+    EXPECT_EQ(Eingabe().GetState(), 2);
+    EXPECT_FALSE(fenster->DatumAuswahl()->IsEnabledFlag());
+
+    // A booking with changes keeps Page Down from stepping the date, so
+    // nothing settles it behind the user's back.
+    QTest::keyClick(box, Qt::Key_PageDown);
+    EXPECT_EQ(fenster->DatumAuswahl()->GetDate(), CDatum::FromYMD(2004, 3, 15));
+    EXPECT_EQ(Eingabe().GetState(), 2);
+    EXPECT_EQ(Eingabe().GetItemText(1, 1), "Porto");
+    EXPECT_EQ(messages.Count(), 0u);
+
+    // Settling it now asks; Cancel keeps it.
+    messages.Queue(A::Cancel);
+    Knopf("buttonNeu")->click();
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, kFrage);
+    EXPECT_EQ(Eingabe().GetState(), 2);
+    EXPECT_EQ(Eingabe().GetItemText(1, 1), "Porto");
+    EXPECT_EQ(Journal().GetCount(), 0);
+
+    // No throws it away and "&Neu" opens the next one.
+    messages.Queue(A::No);
+    Knopf("buttonNeu")->click();
+    EXPECT_EQ(messages.Count(), 2u);
+    EXPECT_EQ(Eingabe().GetState(), 1);
+    EXPECT_EQ(Eingabe().GetItemText(1, 1), "");
+    EXPECT_EQ(Journal().GetCount(), 0);
+}

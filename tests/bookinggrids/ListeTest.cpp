@@ -22,8 +22,7 @@ class ListeTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        liste = std::make_unique<CBuchungListe>();
-        liste->SetDatenZugriff(&zugriff);
+        liste = std::make_unique<CBuchungListe>(zugriff);
         liste->resize(900, 300);
         liste->show();
     }

@@ -1,8 +1,9 @@
 #pragma once
 // A whole-number cell. The number is read back from the text (empty reads
 // as 0, so does a text without leading digits); setting 0 shows an empty
-// text unless the cell is told to show zeros. The range only limits what
-// the in-cell editor accepts; the program checks its bounds itself.
+// text unless the cell is told to show zeros. The range only limits how
+// many digits the in-cell editor takes: a number outside it is stored as
+// typed, and the program checks the bounds itself.
 #include "widgets/grid/CGridCell.h"
 
 #include <climits>

@@ -221,6 +221,16 @@ bool CGridCtrl::GetSingleRowSelection() const
     return m_singleRow;
 }
 
+void CGridCtrl::SetTabSkipsReadOnly(bool on)
+{
+    m_tabSkipsReadOnly = on;
+}
+
+bool CGridCtrl::GetTabSkipsReadOnly() const
+{
+    return m_tabSkipsReadOnly;
+}
+
 void CGridCtrl::SetEditable(bool on)
 {
     m_model->SetEditable(on);

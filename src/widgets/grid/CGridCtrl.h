@@ -11,7 +11,8 @@
 //
 // Editing: EditCell (or a double-click, a click on the focus cell, F2 or a
 // typed character) calls the overridable OnEditCell, which opens an
-// in-cell editor on an editable cell. When the edit ends (Tab, Enter, an
+// in-cell editor on an editable cell; every change the user makes in it is
+// reported to OnEditorChanged while it is open. When the edit ends (Tab, Enter, an
 // arrow, Page Up/Down, Home, End, Escape, a click elsewhere, a choice in
 // a drop-down list, EndEditing) OnEndEditCell runs the end-of-edit rule:
 // an unchanged text stores nothing; a changed text is stored, checked by
@@ -80,6 +81,11 @@ public:
     // A grid that is not editable opens no editor and ticks no box.
     void SetEditable(bool on);
     bool IsEditable() const;
+    // Tab and Shift+Tab go on to the next (previous) editable cell, row by
+    // row, passing read-only and hidden cells; with none left that way the
+    // focus stays. Off (the default) they stop at every cell.
+    void SetTabSkipsReadOnly(bool on);
+    bool GetTabSkipsReadOnly() const;
 
     // --- Cell content.
     bool IsValid(int row, int col) const;
@@ -196,6 +202,10 @@ protected:
     virtual void OnEndEditCell(int row, int col, const std::string& text);
     // Whether a changed text may stay; the plain grid accepts everything.
     virtual bool ValidateEdit(int row, int col, const std::string& text);
+    // The user changed what the open editor of (row, col) holds (typed,
+    // deleted, chose another option) while the edit goes on; filling the
+    // editor when it opens is no such change. The plain grid ignores it.
+    virtual void OnEditorChanged(int row, int col);
     // A key pressed in the grid, or the key that ended an edit. Override to
     // handle keys (Enter, say) before the grid does; call this for the rest.
     virtual void OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers modifiers);
@@ -204,6 +214,7 @@ protected:
     virtual int SendMessageToParent(int row, int col, int code);
 
     void keyPressEvent(QKeyEvent* event) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -232,6 +243,7 @@ private:
 
     // Editing machinery (CGridCtrlEdit.cpp).
     void EditorCreated(QWidget* editor, const QModelIndex& index);
+    void EditorChangedByUser(const QWidget* editor);
     bool IsEditorOf(const QObject* object) const;
     void EditorKeyPressed(int key, Qt::KeyboardModifiers modifiers);
     void CancelEditing();
@@ -251,6 +263,7 @@ private:
     int m_defaultRowHeight = 20;
     bool m_listMode = false;
     bool m_singleRow = false;
+    bool m_tabSkipsReadOnly = false;
     int m_updateDepth = 0;
 
     QPointer<QWidget> m_editor;

@@ -5,8 +5,10 @@
 #include "widgets/grid/CGridDelegate.h"
 #include "widgets/grid/CGridModel.h"
 
+#include <QComboBox>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QToolTip>
 
@@ -101,10 +103,29 @@ bool CGridCtrl::ValidateEdit(int, int, const std::string&)
     return true;
 }
 
+void CGridCtrl::OnEditorChanged(int, int)
+{
+}
+
 void CGridCtrl::EditorCreated(QWidget* editor, const QModelIndex& index)
 {
     m_editor = editor;
     m_editIndex = index;
+    // Only the user's signals: setText and setCurrentIndex, with which the
+    // delegate fills the editor, send neither.
+    if (auto* box = qobject_cast<QComboBox*>(editor)) {
+        connect(box, &QComboBox::activated, this, [this, box] { EditorChangedByUser(box); });
+        if (QLineEdit* line = box->lineEdit())
+            connect(line, &QLineEdit::textEdited, this, [this, box] { EditorChangedByUser(box); });
+    } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { EditorChangedByUser(edit); });
+    }
+}
+
+void CGridCtrl::EditorChangedByUser(const QWidget* editor)
+{
+    if (editor && editor == m_editor && m_editIndex.isValid())
+        OnEditorChanged(m_editIndex.row(), m_editIndex.column());
 }
 
 bool CGridCtrl::IsEditorOf(const QObject* object) const
@@ -202,6 +223,21 @@ void CGridCtrl::ForwardKeyToView(int key, Qt::KeyboardModifiers modifiers)
     QKeyEvent event(QEvent::KeyPress, key, modifiers);
     QTableView::keyPressEvent(&event);
     m_keyAccepted = event.isAccepted();
+}
+
+QModelIndex CGridCtrl::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const CCellID from = GetFocusCell();
+    if (!m_tabSkipsReadOnly || (action != MoveNext && action != MovePrevious) || !from.IsValid())
+        return QTableView::moveCursor(action, modifiers);
+    // Reading order: along the row, then on to the next row (or back).
+    const int cols = GetColumnCount();
+    const int step = action == MoveNext ? 1 : -1;
+    for (int pos = from.row * cols + from.col + step; pos >= 0 && pos < GetRowCount() * cols; pos += step) {
+        if (IsCellEditable(pos / cols, pos % cols))
+            return IndexOf(pos / cols, pos % cols);
+    }
+    return currentIndex();
 }
 
 bool CGridCtrl::ToggleCheckByUser(int row, int col)

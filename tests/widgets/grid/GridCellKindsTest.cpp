@@ -6,9 +6,12 @@
 #include "widgets/grid/CGridCellDecimal.h"
 #include "widgets/grid/CGridCellNumeric.h"
 #include "widgets/grid/CGridDefaultCell.h"
+#include "widgets/grid/GridNumberValidator.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+
+#include <climits>
 
 namespace {
 
@@ -92,19 +95,61 @@ TEST_F(GridFixture, NumericCellReadsItsText)
     EXPECT_FALSE(grid->SetCellNumber(1, 1, 5));
 }
 
-TEST_F(GridFixture, NumericEditorKeepsToItsRange)
+TEST_F(GridFixture, NumericEditorKeepsANumberPastItsRangeForTheProgramToCheck)
 {
     grid->SetCellType<CGridCellNumeric>(1, 0);
     grid->SetCellNumber(1, 0, 12);
-    ASSERT_TRUE(grid->SetNumericRange(1, 0, 1, 31));
+    ASSERT_TRUE(grid->SetNumericRange(1, 0, 1, 30));
     EXPECT_FALSE(grid->SetNumericRange(1, 0, 5, 1));
     ASSERT_TRUE(grid->EditCell(1, 0));
     QTest::keyClicks(Focus(), "x4");
     EXPECT_EQ(LineEditor()->text(), QStringLiteral("4"));
-    QTest::keyClicks(Focus(), "5");  // 45 is past 31
-    EXPECT_EQ(LineEditor()->text(), QStringLiteral("4"));
+    QTest::keyClicks(Focus(), "5");  // 45 is past 30 but kept, not cut to 4
+    EXPECT_EQ(LineEditor()->text(), QStringLiteral("45"));
+    QTest::keyClicks(Focus(), "6");  // no three-digit number is in 1 ... 30
+    EXPECT_EQ(LineEditor()->text(), QStringLiteral("45"));
     QTest::keyClick(Focus(), Qt::Key_Return);
-    EXPECT_EQ(grid->GetCellNumber(1, 0), 4);
+    EXPECT_EQ(grid->GetItemText(1, 0), "45");
+    EXPECT_EQ(grid->GetCellNumber(1, 0), 45);
+}
+
+TEST(GridNumberValidatorTest, LimitsDigitsAndSignButLetsANumberPastTheRangeThrough)
+{
+    using S = QValidator::State;
+    struct Fall {
+        int min;
+        int max;
+        const char* text;
+        S state;
+    };
+    const Fall faelle[] = {
+        {1, 30, "", S::Intermediate},
+        {1, 30, "0", S::Intermediate},
+        {1, 30, "1", S::Acceptable},
+        {1, 30, "30", S::Acceptable},
+        {1, 30, "31", S::Intermediate},
+        {1, 30, "99", S::Intermediate},
+        {1, 30, "100", S::Invalid},
+        {1, 30, "031", S::Invalid},
+        {1, 30, "-1", S::Invalid},
+        {1, 30, "1a", S::Invalid},
+        {1, 30, " 1", S::Invalid},
+        {1, 9, "10", S::Invalid},
+        {-50, 5, "-", S::Intermediate},
+        {-50, 5, "-50", S::Acceptable},
+        {-50, 5, "-51", S::Intermediate},
+        {-50, 5, "-500", S::Invalid},
+        {-50, 5, "6", S::Intermediate},
+        {INT_MIN, INT_MAX, "-2147483648", S::Acceptable},
+        {INT_MIN, INT_MAX, "2147483648", S::Intermediate},
+        {INT_MIN, INT_MAX, "21474836470", S::Invalid},
+    };
+    for (const Fall& f : faelle) {
+        GridNumberValidator validator(f.min, f.max);
+        QString text = QString::fromLatin1(f.text);
+        int pos = static_cast<int>(text.size());
+        EXPECT_EQ(validator.validate(text, pos), f.state) << f.min << ".." << f.max << " \"" << f.text << "\"";
+    }
 }
 
 TEST_F(GridFixture, DropDownListOffersOnlyItsOptions)

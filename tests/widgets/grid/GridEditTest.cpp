@@ -2,6 +2,8 @@
 // ways an edit starts.
 #include "GridFixture.h"
 
+#include "widgets/grid/CGridCellCombo.h"
+
 #include <QComboBox>
 
 TEST_F(GridFixture, UnchangedTextStoresNothingAndSendsNothing)
@@ -300,4 +302,77 @@ TEST_F(GridFixture, RecolouringTheEditedCellKeepsWhatWasTyped)
     QTest::keyClicks(Focus(), "fertig");
     QTest::keyClick(Focus(), Qt::Key_Return);
     EXPECT_EQ(grid->GetItemText(2, 1), "halbfertig");
+}
+
+TEST_F(GridFixture, OnlyWhatTheUserDoesInAnOpenEditorIsReportedAsAChange)
+{
+    // Opening fills the editor with the cell's text: no change.
+    ASSERT_TRUE(grid->EditCell(2, 1));
+    EXPECT_TRUE(grid->changes.empty());
+    QTest::keyClicks(Focus(), "ab");
+    QTest::keyClick(Focus(), Qt::Key_Backspace);
+    EXPECT_EQ(grid->changes, std::vector<CCellID>(3, CCellID(2, 1)));
+    QTest::keyClick(Focus(), Qt::Key_Escape);
+
+    // A drop-down list opened on its option; another option is a change,
+    // ending the edit is none.
+    ASSERT_TRUE(grid->SetCellType<CGridCellCombo>(3, 2));
+    ASSERT_TRUE(grid->SetComboOptions(3, 2, {"Ausgaben", "Einnahmen"}));
+    grid->SetItemText(3, 2, "Ausgaben");
+    grid->changes.clear();
+    ASSERT_TRUE(grid->EditCell(3, 2));
+    EXPECT_TRUE(grid->changes.empty());
+    QTest::keyClicks(Focus(), "E");
+    EXPECT_EQ(grid->changes, std::vector<CCellID>{CCellID(3, 2)});
+    QTest::keyClick(Focus(), Qt::Key_Tab);
+    EXPECT_EQ(grid->GetItemText(3, 2), "Einnahmen");
+    EXPECT_EQ(grid->changes.size(), 1u);
+
+    // The character that starts an edit is typed into it.
+    grid->EndEditing();
+    grid->changes.clear();
+    grid->SetFocusCell(4, 0);
+    QTest::keyClicks(grid.get(), "x");
+    ASSERT_EQ(grid->GetEditCell(), CCellID(4, 0));
+    EXPECT_EQ(grid->changes, std::vector<CCellID>{CCellID(4, 0)});
+}
+
+TEST_F(GridFixture, TabCanBeToldToPassReadOnlyAndHiddenCells)
+{
+    EXPECT_FALSE(grid->GetTabSkipsReadOnly());
+    grid->SetTabSkipsReadOnly(true);
+    grid->SetItemState(1, 1, GVIS_READONLY);
+    grid->SetItemState(1, 3, GVIS_READONLY);
+    grid->SetItemState(2, 0, GVIS_READONLY);
+    grid->SetColumnWidth(2, 0);
+    grid->SetRowHeight(3, 0);
+    // Stops in reading order: (1,0) (2,1) (2,3) (4,0) ...; column 2 and row 3 are hidden.
+    const CCellID vor[] = {CCellID(2, 1), CCellID(2, 3), CCellID(4, 0)};
+    ASSERT_TRUE(grid->EditCell(1, 0));
+    for (const CCellID& ziel : vor) {
+        QTest::keyClick(Focus(), Qt::Key_Tab);
+        EXPECT_EQ(grid->GetEditCell(), ziel);
+    }
+    for (const CCellID& ziel : {CCellID(2, 3), CCellID(2, 1), CCellID(1, 0)}) {
+        QTest::keyClick(Focus(), Qt::Key_Backtab);
+        EXPECT_EQ(grid->GetEditCell(), ziel);
+    }
+    // Nothing before the first stop: the edit ends, the focus stays.
+    QTest::keyClick(Focus(), Qt::Key_Backtab);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 0));
+    // Nor after the last one.
+    grid->SetItemState(5, 3, GVIS_READONLY);
+    ASSERT_TRUE(grid->EditCell(5, 1));
+    QTest::keyClick(Focus(), Qt::Key_Tab);
+    EXPECT_FALSE(grid->IsEditing());
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(5, 1));
+    // Without an editor Tab moves the focus the same way.
+    grid->SetFocusCell(1, 0);
+    QTest::keyClick(grid.get(), Qt::Key_Tab);
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(2, 1));
+    // The arrows still stop on a read-only cell.
+    ASSERT_TRUE(grid->EditCell(1, 0));
+    QTest::keyClick(Focus(), Qt::Key_Right);
+    EXPECT_EQ(grid->GetFocusCell(), CCellID(1, 1));
 }

@@ -31,6 +31,7 @@ public:
     std::vector<std::string> validated;
     bool accept = true;
     std::vector<int> keys;
+    std::vector<CCellID> changes;
     // Returns true when it took the key (the grid then does nothing).
     std::function<bool(int key)> keyFirst;
 
@@ -51,6 +52,11 @@ protected:
     {
         validated.push_back(text);
         return accept;
+    }
+    void OnEditorChanged(int row, int col) override
+    {
+        changes.push_back(CCellID(row, col));
+        CGridCtrl::OnEditorChanged(row, col);
     }
     void OnKeyDown(int key, int repeat, Qt::KeyboardModifiers modifiers) override
     {
