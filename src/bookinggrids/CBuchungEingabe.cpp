@@ -24,7 +24,7 @@ CBuchungEingabe::CBuchungEingabe(CDatenZugriff& zugriff, QWidget* parent)
     SetTabSkipsReadOnly(true);
 }
 
-int CBuchungEingabe::GetState() const
+EntryState CBuchungEingabe::GetState() const
 {
     return m_state;
 }
@@ -34,7 +34,7 @@ int CBuchungEingabe::GetRecordIndex() const
     return m_satz;
 }
 
-void CBuchungEingabe::SetState(int state)
+void CBuchungEingabe::SetState(EntryState state)
 {
     if (state == m_state)
         return;
@@ -72,7 +72,7 @@ void CBuchungEingabe::NewBooking()
     SetEditable(true);
     StartEditing(1, monatlich ? Tag : Bezeichnung);
     m_oeffnen = false;
-    SetState(1);
+    SetState(EntryState::Open);
 }
 
 bool CBuchungEingabe::ShowBooking(int recordIndex)
@@ -124,7 +124,7 @@ bool CBuchungEingabe::ShowBooking(int recordIndex)
 
     SetEditable(true);
     m_oeffnen = false;
-    SetState(1);
+    SetState(EntryState::Open);
     Redraw();
     return true;
 }
@@ -138,7 +138,7 @@ bool CBuchungEingabe::Finish(CBuchungen* journal)
         m_letzterTag = std::max(0, GetCellNumber(1, Tag));
     SetEditable(false);
     SetRowCount(1);
-    SetState(0);
+    SetState(EntryState::Idle);
     return true;
 }
 
@@ -221,7 +221,7 @@ bool CBuchungEingabe::Commit(CBuchungen& journal)
             m_messages->Error(fehler.what());
         return false;
     }
-    SetState(1);
+    SetState(EntryState::Open);
     return true;
 }
 
@@ -238,10 +238,10 @@ void CBuchungEingabe::StartEditing(int row, int col)
 
 void CBuchungEingabe::OnEditCell(int row, int col, QPoint point, int key)
 {
-    if (m_state == 0 && !m_oeffnen)
+    if (m_state == EntryState::Idle && !m_oeffnen)
         return;
     if (!m_oeffnen)
-        SetState(2);
+        SetState(EntryState::Changed);
     // The drop-down opens on the rate's full text; the end of the edit
     // turns it back into the percentage.
     const CSteuersaetze* steuer = Daten().GetSteuersaetze();
@@ -254,14 +254,14 @@ void CBuchungEingabe::OnEndEditCell(int row, int col, const std::string& text)
 {
     const std::string old = GetItemText(row, col);
     CBuchungGrid::OnEndEditCell(row, col, text);
-    if (!IsValid(row, col) || m_state == 0)
+    if (!IsValid(row, col) || m_state == EntryState::Idle)
         return;
     if (col == USt)
         EndEditUSt(row, text);
     if (text == old)
         return;
     // A changed cell is a change, also in the cell a new booking opened on.
-    SetState(2);
+    SetState(EntryState::Changed);
     if (col == Bezeichnung)
         EndEditBezeichnung(row, text, old);
     else if (col == Einnahmen || col == Ausgaben)
@@ -276,8 +276,8 @@ void CBuchungEingabe::OnEditorChanged(int, int)
     // editing. Waiting for its edit to end would leave the booking looking
     // unchanged to anyone who settles it meanwhile (Page Down while the
     // list still shows the chosen text): it would be thrown away unasked.
-    if (m_state == 1)
-        SetState(2);
+    if (m_state == EntryState::Open)
+        SetState(EntryState::Changed);
 }
 
 void CBuchungEingabe::OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers modifiers)
@@ -286,13 +286,13 @@ void CBuchungEingabe::OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers 
         CBuchungGrid::OnKeyDown(key, repeatCount, modifiers);
         return;
     }
-    if (m_state != 0 && Validate(true)) {
+    if (m_state != EntryState::Idle && Validate(true)) {
         emit completeBookingEntered();
         return;
     }
     CBuchungGrid::OnKeyDown(key, repeatCount, modifiers);
     const CCellID focus = GetFocusCell();
-    if (m_state == 0 || !focus.IsValid())
+    if (m_state == EntryState::Idle || !focus.IsValid())
         return;
     for (int col : {int(Tag), int(Bezeichnung), int(Einnahmen), int(Ausgaben)}) {
         if (col == focus.col || !IsCellEditable(focus.row, col))

@@ -9,6 +9,7 @@
 // was filled from (-1 for a new line), column 1 holds 1 for a split row the
 // user deleted, column 7 holds the row's VAT id.
 #include "bookinggrids/CBuchungGrid.h"
+#include "bookinggrids/EntryState.h"
 #include "core/CBuchungsErfassung.h"
 
 #include <optional>
@@ -35,8 +36,7 @@ public:
     // discard. Then the grid is emptied. false only when validation failed.
     bool Finish(CBuchungen* journal);
 
-    // 0 idle, 1 a booking is open without changes, 2 it has changes.
-    int GetState() const;
+    EntryState GetState() const;
     // Journal index of the booking last held (-1 for a new one not yet added).
     int GetRecordIndex() const;
     // The open booking is a split booking.
@@ -56,7 +56,7 @@ public:
 
 signals:
     // The entry state changed value (the main window enables its buttons).
-    void stateChanged(int state);
+    void stateChanged(EntryState state);
     // Enter on a complete booking: the main window commits and starts the next.
     void completeBookingEntered();
 
@@ -67,7 +67,7 @@ protected:
     void OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers modifiers) override;
 
 private:
-    void SetState(int state);
+    void SetState(EntryState state);
     // Validation with the engine; shows the message and returns to the
     // named cell unless silent.
     bool Validate(bool silent);
@@ -93,7 +93,7 @@ private:
     int LastRow() const { return GetRowCount() - 1; }
 
     UserMessages* m_messages = nullptr;
-    int m_state = 0;
+    EntryState m_state = EntryState::Idle;
     bool m_aufteilung = false;
     int m_satz = -1;
     int m_letzterTag = 0;

@@ -29,7 +29,7 @@ void CBuchungsBefehle::NeueBuchung()
 {
     if (!m_fenster.IsOpen() || !m_zugriff.SettlePendingEntry(SettleMode::Ask, true))
         return;
-    if (m_eingabe.GetState() != 0)
+    if (m_eingabe.GetState() != EntryState::Idle)
         return;
     // The list shows which booking the entry grid holds: a new one is in
     // none of its rows.
@@ -59,7 +59,7 @@ void CBuchungsBefehle::AuswahlGeaendert(int /*row*/)
             m_liste.ClearSelection();
         return;
     }
-    if (m_eingabe.GetState() != 0)
+    if (m_eingabe.GetState() != EntryState::Idle)
         return;
     // Settling rebuilds the list, and a booking committed there may have
     // moved the rows; the journal index chosen stays the same, so open that

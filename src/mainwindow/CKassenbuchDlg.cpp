@@ -114,7 +114,7 @@ CBuchungListe& CKassenbuchDlg::Liste() const { return *m_flaeche->liste; }
 
 EntryState CKassenbuchDlg::GetEntryState() const
 {
-    return static_cast<EntryState>(m_flaeche->eingabe->GetState());
+    return m_flaeche->eingabe->GetState();
 }
 
 // --- Settling and the modal wrapper ----------------------------------------

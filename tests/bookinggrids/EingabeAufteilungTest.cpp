@@ -108,7 +108,7 @@ TEST_F(AufteilungTest, ShownSplitBookingHasHeaderLinesSumsAndEmptyRow)
 {
     const int i = AddSplit();
     ASSERT_TRUE(grid->ShowBooking(i));
-    EXPECT_EQ(grid->GetState(), 1);
+    EXPECT_EQ(grid->GetState(), EntryState::Open);
     ASSERT_EQ(grid->GetRowCount(), 6);
     EXPECT_EQ(Text(1, 0), "28");
     EXPECT_TRUE(ReadOnly(1, 0));  // daily mode

@@ -18,7 +18,7 @@ TEST_F(EingabeTest, ShowBookingRefusesBadIndicesAndAClosedCashBook)
     EXPECT_FALSE(grid->ShowBooking(1));
     zugriff.open = false;
     EXPECT_FALSE(grid->ShowBooking(0));
-    EXPECT_EQ(grid->GetState(), 0);
+    EXPECT_EQ(grid->GetState(), EntryState::Idle);
     EXPECT_TRUE(states.empty());
 }
 
@@ -29,7 +29,7 @@ TEST_F(EingabeTest, ShownBookingIsWrittenBackIntoItsOwnRecord)
     zugriff.journal.GetItem(i).RgNr = "R-5";
     zugriff.Select(2004, 3, 1, true);
     ASSERT_TRUE(grid->ShowBooking(i));
-    EXPECT_EQ(grid->GetState(), 1);
+    EXPECT_EQ(grid->GetState(), EntryState::Open);
     EXPECT_EQ(grid->GetEditCell(), CCellID());  // showing opens no editor
     EXPECT_EQ(Text(1, 0), "28");
     EXPECT_FALSE(ReadOnly(1, 0));  // monthly mode
@@ -41,7 +41,7 @@ TEST_F(EingabeTest, ShownBookingIsWrittenBackIntoItsOwnRecord)
 
     TypeInto(*grid, 1, 0, "29");
     TypeInto(*grid, 1, 5, "3,5");
-    EXPECT_EQ(grid->GetState(), 2);
+    EXPECT_EQ(grid->GetState(), EntryState::Changed);
     ASSERT_TRUE(grid->Finish(&zugriff.journal));
     EXPECT_EQ(zugriff.journal.GetCount(), 2);
     EXPECT_EQ(grid->GetRecordIndex(), i);

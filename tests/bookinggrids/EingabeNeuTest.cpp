@@ -25,7 +25,7 @@ TEST_F(EingabeTest, DailyModePresetsTheSelectedDayReadOnlyAndOpensTheReceiptText
     zugriff.Select(2004, 3, 28, false);
     grid->NewBooking();
 
-    EXPECT_EQ(grid->GetState(), 1);
+    EXPECT_EQ(grid->GetState(), EntryState::Open);
     EXPECT_EQ(states, std::vector<int>{1});  // no flicker through 2
     ASSERT_EQ(grid->GetRowCount(), 2);
     EXPECT_EQ(Text(1, 0), "28");
@@ -53,7 +53,7 @@ TEST_F(EingabeTest, MonthlyModePresetsTheDayOfThePreviousBookingOfThisRun)
     PickInOpenList(*grid, "Verk");
     TypeInto(*grid, 1, 4, "250");
     ASSERT_TRUE(grid->Finish(&zugriff.journal));
-    EXPECT_EQ(grid->GetState(), 0);
+    EXPECT_EQ(grid->GetState(), EntryState::Idle);
     EXPECT_EQ(grid->GetRowCount(), 1);
     EXPECT_EQ(grid->GetLastDay(), 17);
 
@@ -86,7 +86,7 @@ TEST_F(EingabeTest, Day31OfA30DayMonthIsRefusedWithTheDayMessage)
     EXPECT_EQ(messages.Last().caption, kCaption);
     EXPECT_EQ(messages.Last().icon, UserMessages::Icon::Error);
     EXPECT_EQ(grid->GetEditCell(), CCellID(1, 0));
-    EXPECT_EQ(grid->GetState(), 2);
+    EXPECT_EQ(grid->GetState(), EntryState::Changed);
     EXPECT_EQ(zugriff.journal.GetCount(), 1);
 
     // The 30th is the last day November has.
@@ -133,14 +133,14 @@ TEST_P(EingabeTagTest, TheDayIsKeptAsTypedAndCheckedWhenTheBookingIsSettled)
         EXPECT_EQ(messages.Count(), 0u);
         ASSERT_EQ(zugriff.journal.GetCount(), 1);
         EXPECT_EQ(zugriff.journal.GetItem(0).Datum, CDatum::FromYMD(f.jahr, f.monat, tag));
-        EXPECT_EQ(grid->GetState(), 0);
+        EXPECT_EQ(grid->GetState(), EntryState::Idle);
     } else {
         ASSERT_EQ(messages.Count(), 1u);
         EXPECT_EQ(messages.Last().text, kTag);
         EXPECT_EQ(messages.Last().caption, kCaption);
         EXPECT_EQ(messages.Last().icon, UserMessages::Icon::Error);
         EXPECT_EQ(zugriff.journal.GetCount(), 0);
-        EXPECT_EQ(grid->GetState(), 2);
+        EXPECT_EQ(grid->GetState(), EntryState::Changed);
         EXPECT_EQ(grid->GetEditCell(), CCellID(1, 0));
         EXPECT_EQ(Text(1, 0), f.tag);
     }
@@ -164,7 +164,7 @@ TEST_F(EingabeTest, IncomeTextClosesPaymentsAndAZeroAmountIsRefused)
     EXPECT_EQ(Text(1, 5), "0");
     EXPECT_EQ(Text(1, 7), "19,00");
     EXPECT_EQ(grid->GetItemData(1, 7), 200);
-    EXPECT_EQ(grid->GetState(), 2);
+    EXPECT_EQ(grid->GetState(), EntryState::Changed);
 
     TypeInto(*grid, 1, 4, "0");
     EXPECT_FALSE(grid->Finish(&zugriff.journal));
@@ -279,7 +279,7 @@ TEST_F(EingabeTest, DiscardingEmptiesTheGridAndKeepsTheJournal)
     PickInOpenList(*grid, "Verk");
     ASSERT_TRUE(grid->Finish(nullptr));
     EXPECT_EQ(grid->GetRowCount(), 1);
-    EXPECT_EQ(grid->GetState(), 0);
+    EXPECT_EQ(grid->GetState(), EntryState::Idle);
     EXPECT_FALSE(grid->IsEditable());
     EXPECT_EQ(zugriff.journal.GetCount(), 0);
     EXPECT_EQ(states, (std::vector<int>{1, 2, 0}));

@@ -259,13 +259,13 @@ TEST_F(EingabeTest, RandomKeystrokesNeverLoseOrMixUpALine)
             ASSERT_TRUE(grid->ShowBooking(static_cast<int>(rng() % zugriff.journal.GetCount())));
         else
             grid->NewBooking();
-        for (int k = 0; k < 80 && grid->GetState() != 0; ++k) {
+        for (int k = 0; k < 80 && grid->GetState() != EntryState::Idle; ++k) {
             if (rng() % 2)
                 Key(*grid, keys[rng() % std::size(keys)]);
             else
                 Chars(*grid, QString(chars[static_cast<int>(rng() % chars.size())]));
         }
-        if (grid->GetState() == 0)
+        if (grid->GetState() == EntryState::Idle)
             continue;
         grid->EndEditing();
         std::vector<std::pair<std::string, CBetrag>> rows;

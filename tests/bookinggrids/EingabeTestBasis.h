@@ -24,7 +24,7 @@ protected:
         grid->resize(900, 250);
         grid->show();
         QObject::connect(grid.get(), &CBuchungEingabe::stateChanged,
-                         [this](int s) { states.push_back(s); });
+                         [this](EntryState s) { states.push_back(static_cast<int>(s)); });
         QObject::connect(grid.get(), &CBuchungEingabe::completeBookingEntered,
                          [this] { ++completeCount; });
     }

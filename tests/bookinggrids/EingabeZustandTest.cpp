@@ -31,9 +31,9 @@ TEST_F(EingabeTest, WhatIsDoneInTheEditorANewBookingOpensOnDecidesTheState)
         states.clear();
         grid->NewBooking();
         ASSERT_EQ(grid->GetEditCell(), CCellID(1, f.monatlich ? 0 : 1));
-        ASSERT_EQ(grid->GetState(), 1);
+        ASSERT_EQ(grid->GetState(), EntryState::Open);
         f.tue(*grid);
-        EXPECT_EQ(grid->GetState(), f.zustand);
+        EXPECT_EQ(static_cast<int>(grid->GetState()), f.zustand);
         EXPECT_EQ(states.back(), f.zustand);
         ASSERT_TRUE(grid->Finish(nullptr));
     }
@@ -43,10 +43,10 @@ TEST_F(EingabeTest, ReceiptTextChosenInAShownBookingIsAChangeBeforeTheListCloses
 {
     zugriff.AddBooking(2004, 3, 28, "Porto", CBetrag(), CBetrag(20000));
     ASSERT_TRUE(grid->ShowBooking(0));
-    EXPECT_EQ(grid->GetState(), 1);
+    EXPECT_EQ(grid->GetState(), EntryState::Open);
     ASSERT_TRUE(grid->EditCell(1, 1));
     QTest::keyClicks(ComboEditor(*grid), "Verk");
-    EXPECT_EQ(grid->GetState(), 2);
+    EXPECT_EQ(grid->GetState(), EntryState::Changed);
     EXPECT_EQ(states, (std::vector<int>{1, 2}));
     TypeInto(*grid, 1, 4, "3");
     ASSERT_TRUE(grid->Finish(&zugriff.journal));

@@ -118,7 +118,7 @@ TEST_F(HauptfensterEingabe, EnterOnACompleteBookingCommitsItAndOpensTheNext)
 {
     Oeffne({});
     Knopf("buttonNeu")->click();
-    ASSERT_EQ(Eingabe().GetState(), 1);
+    ASSERT_EQ(Eingabe().GetState(), EntryState::Open);
     EXPECT_EQ(Eingabe().GetItemText(1, 0), "15");
     PickInOpenList(Eingabe(), "Verk", Qt::Key_Return);   // incomplete: on to the amount
     ASSERT_EQ(Eingabe().GetEditCell(), CCellID(1, 4));
@@ -131,7 +131,7 @@ TEST_F(HauptfensterEingabe, EnterOnACompleteBookingCommitsItAndOpensTheNext)
     EXPECT_EQ(Liste().GetRowCount(), 2);
     EXPECT_EQ(Liste().GetItemText(1, 4), "12,34");
     // The next booking is open at once, on its receipt text.
-    EXPECT_EQ(Eingabe().GetState(), 1);
+    EXPECT_EQ(Eingabe().GetState(), EntryState::Open);
     EXPECT_EQ(Eingabe().GetRecordIndex(), -1);
     EXPECT_EQ(Eingabe().GetEditCell(), CCellID(1, 1));
     EXPECT_EQ(Eingabe().GetItemText(1, 1), "");
@@ -161,7 +161,7 @@ TEST_F(HauptfensterEingabe, EscDiscardsTheBookingWithoutAsking)
     ASSERT_TRUE(Eingabe().EditCell(1, 4));
     QTest::keyClicks(LineEditor(Eingabe()), "77");
     QTest::keyClick(LineEditor(Eingabe()), Qt::Key_Escape);
-    EXPECT_EQ(Eingabe().GetState(), 0);
+    EXPECT_EQ(Eingabe().GetState(), EntryState::Idle);
     EXPECT_EQ(Eingabe().GetRowCount(), 1);
     EXPECT_EQ(Journal().GetCount(), 1);
     EXPECT_EQ(messages.Count(), 0u);
@@ -171,17 +171,17 @@ TEST_F(HauptfensterEingabe, ClickingAnotherBookingAsksFirstAndCancelKeepsTheOldO
 {
     Oeffne({{15, "Verkauf", 1000, 0}, {15, "Porto", 0, 250}});
     KlickeZeile(1);
-    ASSERT_EQ(Eingabe().GetState(), 1);
+    ASSERT_EQ(Eingabe().GetState(), EntryState::Open);
     ASSERT_EQ(Eingabe().GetRecordIndex(), 0);
     EXPECT_EQ(Eingabe().GetItemText(1, 4), "10,00");
     TypeInto(Eingabe(), 1, 4, "11");
-    ASSERT_EQ(Eingabe().GetState(), 2);
+    ASSERT_EQ(Eingabe().GetState(), EntryState::Changed);
 
     messages.Queue(A::Cancel);
     KlickeZeile(2);
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, kFrage);
-    EXPECT_EQ(Eingabe().GetState(), 2);
+    EXPECT_EQ(Eingabe().GetState(), EntryState::Changed);
     EXPECT_EQ(Eingabe().GetRecordIndex(), 0);
     EXPECT_EQ(Eingabe().GetItemText(1, 4), "11,00");
     EXPECT_EQ(Journal().GetItem(0, 0).Einnahme, CBetrag(100000));
@@ -193,7 +193,7 @@ TEST_F(HauptfensterEingabe, ClickingAnotherBookingAsksFirstAndCancelKeepsTheOldO
     messages.Queue(A::No);
     KlickeZeile(2);
     EXPECT_EQ(messages.Count(), 2u);
-    EXPECT_EQ(Eingabe().GetState(), 1);
+    EXPECT_EQ(Eingabe().GetState(), EntryState::Open);
     EXPECT_EQ(Eingabe().GetRecordIndex(), 1);
     EXPECT_EQ(Journal().GetItem(0, 0).Einnahme, CBetrag(100000));
     KlickeZeile(1);
@@ -248,14 +248,14 @@ TEST_F(HauptfensterEingabe, PortoChosenInTheFirstListSurvivesPageDownAndIsAskedA
     QComboBox* box = ComboEditor(Eingabe());
     ASSERT_NE(box, nullptr);
     QTest::keyClicks(box, "Porto");  // chosen; the list is still open
-    EXPECT_EQ(Eingabe().GetState(), 2);
+    EXPECT_EQ(Eingabe().GetState(), EntryState::Changed);
     EXPECT_FALSE(fenster->DatumAuswahl()->IsEnabledFlag());
 
     // A booking with changes keeps Page Down from stepping the date, so
     // nothing settles it behind the user's back.
     QTest::keyClick(box, Qt::Key_PageDown);
     EXPECT_EQ(fenster->DatumAuswahl()->GetDate(), CDatum::FromYMD(2004, 3, 15));
-    EXPECT_EQ(Eingabe().GetState(), 2);
+    EXPECT_EQ(Eingabe().GetState(), EntryState::Changed);
     EXPECT_EQ(Eingabe().GetItemText(1, 1), "Porto");
     EXPECT_EQ(messages.Count(), 0u);
 
@@ -264,7 +264,7 @@ TEST_F(HauptfensterEingabe, PortoChosenInTheFirstListSurvivesPageDownAndIsAskedA
     Knopf("buttonNeu")->click();
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, kFrage);
-    EXPECT_EQ(Eingabe().GetState(), 2);
+    EXPECT_EQ(Eingabe().GetState(), EntryState::Changed);
     EXPECT_EQ(Eingabe().GetItemText(1, 1), "Porto");
     EXPECT_EQ(Journal().GetCount(), 0);
 
@@ -272,7 +272,7 @@ TEST_F(HauptfensterEingabe, PortoChosenInTheFirstListSurvivesPageDownAndIsAskedA
     messages.Queue(A::No);
     Knopf("buttonNeu")->click();
     EXPECT_EQ(messages.Count(), 2u);
-    EXPECT_EQ(Eingabe().GetState(), 1);
+    EXPECT_EQ(Eingabe().GetState(), EntryState::Open);
     EXPECT_EQ(Eingabe().GetItemText(1, 1), "");
     EXPECT_EQ(Journal().GetCount(), 0);
 }

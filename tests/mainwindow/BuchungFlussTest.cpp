@@ -45,10 +45,10 @@ protected:
     void TippeEinnahme(const QString& betrag)
     {
         Knopf("buttonNeu")->click();
-        ASSERT_EQ(fenster->Eingabe().GetState(), 1);
+        ASSERT_EQ(fenster->Eingabe().GetState(), EntryState::Open);
         PickInOpenList(fenster->Eingabe(), "Verk");
         TypeInto(fenster->Eingabe(), 1, 4, betrag);
-        ASSERT_EQ(fenster->Eingabe().GetState(), 2);
+        ASSERT_EQ(fenster->Eingabe().GetState(), EntryState::Changed);
     }
     int Anzahl() const { return fenster->GetBuchungen()->GetCount(); }
     QString Einnahmen() const { return Label("labelEinnahmen")->text(); }
@@ -101,13 +101,13 @@ TEST_F(BuchungFluss, DateChangeAsksAndItsAnswersCommitDiscardOrKeep)
     EXPECT_EQ(messages.Last().icon, UserMessages::Icon::Question);
     EXPECT_EQ(fenster->DatumAuswahl()->GetDate(), CDatum::FromYMD(2004, 3, 16));
     EXPECT_EQ(Label("labelDatum")->text(), QStringLiteral("15. März 2004"));
-    EXPECT_EQ(fenster->Eingabe().GetState(), 2);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Changed);
     EXPECT_TRUE(fenster->IsAvailable());
 
     // No: discarded, nothing to save.
     messages.Queue(A::No);
     fenster->DatumAuswahl()->Previous();
-    EXPECT_EQ(fenster->Eingabe().GetState(), 0);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Idle);
     EXPECT_EQ(Anzahl(), 0);
     EXPECT_FALSE(fenster->Steuerung().IsModified());
     EXPECT_EQ(Label("labelDatum")->text(), QStringLiteral("15. März 2004"));
@@ -120,7 +120,7 @@ TEST_F(BuchungFluss, DateChangeAsksAndItsAnswersCommitDiscardOrKeep)
     EXPECT_TRUE(fenster->Steuerung().IsModified());
     EXPECT_EQ(Einnahmen(), "5,00");
     // ... and "&Neu" went on to the next booking.
-    EXPECT_EQ(fenster->Eingabe().GetState(), 1);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Open);
     EXPECT_EQ(messages.PendingAnswers(), 0u);
 }
 
@@ -134,14 +134,14 @@ TEST_F(BuchungFluss, AnIncompleteBookingStopsTheCommand)
     Knopf("buttonSpeichern")->click();
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().caption, "Unvollst\xE4ndige Eingabe");
-    EXPECT_EQ(fenster->Eingabe().GetState(), 2);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Changed);
     EXPECT_FALSE(fenster->Steuerung().IsModified());
     EXPECT_TRUE(fenster->IsAvailable());
     // The close command is refused as well: the window stays.
     messages.Queue(A::Yes);
     EXPECT_FALSE(fenster->close());
     QTest::keyClick(fenster.get(), Qt::Key_Escape);
-    EXPECT_EQ(fenster->Eingabe().GetState(), 0);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Idle);
 }
 
 TEST_F(BuchungFluss, SelectingABookingOpensItAndDeletingRemovesIt)
@@ -153,7 +153,7 @@ TEST_F(BuchungFluss, SelectingABookingOpensItAndDeletingRemovesIt)
     CBuchungListe& liste = fenster->Liste();
     liste.SelectBooking(1);
     emit liste.bookingSelectionChanged(2);
-    EXPECT_EQ(fenster->Eingabe().GetState(), 1);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Open);
     EXPECT_EQ(fenster->Eingabe().GetRecordIndex(), 1);
 
     // No: nothing happens.
@@ -171,7 +171,7 @@ TEST_F(BuchungFluss, SelectingABookingOpensItAndDeletingRemovesIt)
     EXPECT_EQ(Einnahmen(), "5,00");
     EXPECT_EQ(liste.GetRowCount(), 3);
     EXPECT_EQ(liste.GetBookingOfRow(2), 1);
-    EXPECT_EQ(fenster->Eingabe().GetState(), 0);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Idle);
     // The journal now differs from the file: the deletion can be saved, and
     // the list highlights nothing, as the entry grid holds nothing.
     EXPECT_TRUE(fenster->Steuerung().IsModified());
@@ -188,7 +188,7 @@ TEST_F(BuchungFluss, SelectionWithUnsavedChangesAsksAndCancelKeepsTheOldBooking)
     fenster->Liste().SelectBooking(0);
     messages.Queue(A::Cancel);
     emit fenster->Liste().bookingSelectionChanged(1);
-    EXPECT_EQ(fenster->Eingabe().GetState(), 2);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Changed);
     EXPECT_EQ(fenster->Eingabe().GetRecordIndex(), -1);
     // The new booking stays open, so no listed booking stays selected.
     EXPECT_EQ(fenster->Liste().GetSelectedBooking(), -1);
@@ -198,7 +198,7 @@ TEST_F(BuchungFluss, SelectionWithUnsavedChangesAsksAndCancelKeepsTheOldBooking)
     messages.Queue(A::Yes);
     emit fenster->Liste().bookingSelectionChanged(1);
     EXPECT_EQ(Anzahl(), 3);
-    EXPECT_EQ(fenster->Eingabe().GetState(), 1);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Open);
     EXPECT_EQ(fenster->Eingabe().GetRecordIndex(), 0);
     EXPECT_EQ(fenster->Liste().GetSelectedBooking(), 0);
 }
@@ -278,7 +278,7 @@ TEST_F(BuchungFluss, ListHighlightsOnlyTheBookingOpenInTheEntryGrid)
 
     // A new booking is in none of the rows.
     Knopf("buttonNeu")->click();
-    ASSERT_EQ(fenster->Eingabe().GetState(), 1);
+    ASSERT_EQ(fenster->Eingabe().GetState(), EntryState::Open);
     EXPECT_EQ(liste.GetSelectedBooking(), -1);
     EXPECT_FALSE(liste.GetSelectedCellRange().IsValid());
 }
@@ -304,7 +304,7 @@ TEST_F(BuchungFluss, SavingWithAChangedBookingOpenAsksFirstAndWritesWhatWasAnswe
     messages.Queue(A::Cancel);
     speichern->trigger();
     EXPECT_EQ(messages.Last().text, kFrage);
-    EXPECT_EQ(fenster->Eingabe().GetState(), 2);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Changed);
     EXPECT_EQ(inhalt(), vorher);
 
     // Yes: the booking is in the journal before the file is written.

@@ -338,7 +338,7 @@ TEST_F(DateiFluss, AutosaveTickSavesOnlyWithItsOption)
     fenster->Steuerung().AutosaveTick();
     EXPECT_NE(Inhalt(laden), vorher);
     EXPECT_FALSE(fenster->Steuerung().IsModified());
-    EXPECT_EQ(fenster->Eingabe().GetState(), 1);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Open);
     EXPECT_EQ(messages.Count(), 0u);
     fenster->Eingabe().Finish(nullptr);
     Aktion("actionSchliessen")->trigger();

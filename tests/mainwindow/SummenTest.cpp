@@ -115,15 +115,15 @@ TEST_F(Summen, DateKeysDoNothingWhileTheOpenBookingHasChanges)
 {
     OeffneMaerz();
     fenster->Eingabe().NewBooking();
-    ASSERT_EQ(fenster->Eingabe().GetState(), 1);
+    ASSERT_EQ(fenster->Eingabe().GetState(), EntryState::Open);
     // State 1: the keys still step (and the unchanged booking is let go).
     QTest::keyClick(fenster.get(), Qt::Key_PageDown);
     EXPECT_EQ(fenster->DatumAuswahl()->GetDate(), CDatum::FromYMD(2004, 3, 16));
-    EXPECT_EQ(fenster->Eingabe().GetState(), 0);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Idle);
 
     fenster->Eingabe().NewBooking();
     ASSERT_TRUE(fenster->Eingabe().EditCell(1, 2));
-    ASSERT_EQ(fenster->Eingabe().GetState(), 2);
+    ASSERT_EQ(fenster->Eingabe().GetState(), EntryState::Changed);
     for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Home})
         QTest::keyClick(fenster.get(), key);
     QTest::keyClick(fenster.get(), Qt::Key_H, Qt::ControlModifier);
@@ -133,7 +133,7 @@ TEST_F(Summen, DateKeysDoNothingWhileTheOpenBookingHasChanges)
 
     // Esc throws the changes away without a question.
     QTest::keyClick(fenster.get(), Qt::Key_Escape);
-    EXPECT_EQ(fenster->Eingabe().GetState(), 0);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Idle);
     EXPECT_EQ(fenster->GetBuchungen()->GetCount(), 6);
     EXPECT_TRUE(fenster->DatumAuswahl()->IsEnabledFlag());
     EXPECT_EQ(messages.Count(), 0u);
