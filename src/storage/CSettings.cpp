@@ -3,6 +3,7 @@
 #include "core/UserMessages.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -54,10 +55,11 @@ int CSettings::GetHistoryCount() const
 
 std::string CSettings::GetHistoryEntry(int k) const
 {
+    // Trimmed like every other text of the file: "  /x/a.kbx  " is the
+    // file /x/a.kbx, and must not stand in the list a second time.
     if (k < 0)
         return std::string();
-    CXmlElement entry = Find(EntryPath(k));
-    return entry ? GetText(entry) : std::string();
+    return GetString(EntryPath(k));
 }
 
 void CSettings::SetHistoryEntry(int k, const std::string& text)
@@ -68,15 +70,27 @@ void CSettings::SetHistoryEntry(int k, const std::string& text)
 
 void CSettings::AddToHistory(const std::string& path)
 {
-    int n = GetHistoryCount();
+    const int n = GetHistoryCount();
     if (n == 0)
         return;
-    int k = 0;
-    while (k < n && GetHistoryEntry(k) != path)
-        ++k;
-    if (k == 0)
+    // The list ends at the first blank entry, as the menu shows it. What
+    // stands behind a blank is not part of it and is cleared when the list
+    // is written back: moving entries down into the blank would otherwise
+    // bring an old copy of a listed file back into view.
+    std::vector<std::string> list;
+    for (int k = 0; k < n; ++k) {
+        std::string entry = GetHistoryEntry(k);
+        if (entry.empty())
+            break;
+        list.push_back(std::move(entry));
+    }
+    if (!list.empty() && list.front() == path)
         return;
-    for (int m = k; m >= 1; --m)
-        SetHistoryEntry(m, GetHistoryEntry(m - 1));
-    SetHistoryEntry(0, path);
+    const auto old = std::find(list.begin(), list.end(), path);
+    if (old != list.end())
+        list.erase(old);
+    list.insert(list.begin(), path);
+    list.resize(static_cast<std::size_t>(n));
+    for (int k = 0; k < n; ++k)
+        SetHistoryEntry(k, list[static_cast<std::size_t>(k)]);
 }

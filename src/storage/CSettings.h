@@ -81,12 +81,15 @@ public:
     std::string GetAbsolute(const std::string& key) const;
 
     int GetHistoryCount() const;
-    // Text of entry k, "" when there is no such entry.
+    // Text of entry k without leading and trailing blanks, "" when there
+    // is no such entry.
     std::string GetHistoryEntry(int k) const;
     // Sets entry k; nothing happens when it does not exist.
     void SetHistoryEntry(int k, const std::string& text);
     // Moves path to the top, the entries above its old place (or all, for
-    // a new path, dropping the last) one down. Paths compare exactly.
+    // a new path, dropping the last) one down. Paths compare exactly,
+    // after trimming; the list ends at the first blank entry, and entries
+    // behind it are cleared.
     void AddToHistory(const std::string& path);
 
 private:

@@ -221,7 +221,33 @@ TEST_F(SettingsTest, HistoryEntriesOutsideTheListAreIgnored)
     EXPECT_EQ(Entries(), (List{"P", "Q"}));
     EXPECT_EQ(settings->GetHistoryEntry(2), "");
     EXPECT_EQ(settings->GetHistoryEntry(-1), "");
-    // Entries keep their blanks exactly.
+    // Entries read back without their blanks, as every text of the file.
     settings->SetHistoryEntry(1, " /k/mit Leerzeichen.kbx ");
-    EXPECT_EQ(settings->GetHistoryEntry(1), " /k/mit Leerzeichen.kbx ");
+    EXPECT_EQ(settings->GetHistoryEntry(1), "/k/mit Leerzeichen.kbx");
+}
+
+TEST_F(SettingsTest, HistoryEntriesAreTrimmedAndAFileNeverStandsTwice)
+{
+    struct Fall {
+        List file;
+        const char* added;
+        List expected;
+    };
+    const Fall faelle[] = {
+        // Blanks, tabs and line breaks around an entry are not part of it.
+        {{"  /x/a.kbx  ", "/x/b.kbx", "", ""}, "/x/a.kbx", {"/x/a.kbx", "/x/b.kbx", "", ""}},
+        {{"/x/b.kbx", "\t/x/a.kbx\n", "", ""}, "/x/a.kbx", {"/x/a.kbx", "/x/b.kbx", "", ""}},
+        {{" /x/a.kbx ", "/x/b.kbx"}, "/x/a.kbx", {"/x/a.kbx", "/x/b.kbx"}},
+        // An entry of blanks is an empty one and ends the list.
+        {{"/x/a.kbx", "   ", "/x/c.kbx"}, "/x/b.kbx", {"/x/b.kbx", "/x/a.kbx", ""}},
+        // What stands behind a blank is not in the list; moving the list
+        // down must not bring it back as a second copy.
+        {{"/x/a.kbx", "", "/x/b.kbx", "/x/a.kbx"}, "/x/b.kbx", {"/x/b.kbx", "/x/a.kbx", "", ""}},
+        {{"", "/x/a.kbx", "/x/b.kbx"}, "/x/a.kbx", {"/x/a.kbx", "", ""}},
+    };
+    for (const Fall& f : faelle) {
+        LoadHistory(f.file);
+        settings->AddToHistory(f.added);
+        EXPECT_EQ(Entries(), f.expected) << f.file[0] << " | " << f.file[1] << " + " << f.added;
+    }
 }
