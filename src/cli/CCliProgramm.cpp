@@ -10,6 +10,7 @@
 #include "cli/CCliFehler.h"
 #include "cli/CCliHilfe.h"
 #include "cli/CCliWerte.h"
+#include "core/BuchungenFormat.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
 #include "core/CBuchungsAbfrage.h"
@@ -27,9 +28,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The most bookings one generate run makes: far beyond the 200,000 of the
-// program's own generator, still far from exhausting memory.
-constexpr std::int64_t kHoechstzahl = 10000000;
+// The most bookings one generate run could make: as many of the smallest
+// generated booking (one line, no receipt text, note "Buchung #0") as a
+// cash-book file holds. Larger counts are refused before the file is even
+// opened; the generator then checks the real catalogue's texts.
+constexpr std::int64_t kHoechstzahl = static_cast<std::int64_t>(
+    (buchungen_format::kMaxFileSize - buchungen_format::kHeaderSize)
+    / (buchungen_format::kRecordFixedSize + buchungen_format::kLineFixedSize + 10));
 
 void Zeile(const std::string& cp1252)
 {
@@ -232,7 +237,12 @@ void CCliProgramm::Generate(const CCliArgumente& a)
     const std::string* anzahl = a.Wert("--count");
     if (!anzahl)
         throw CCliFehler("Die Option --count fehlt.");
-    const int count = static_cast<int>(CCliWerte::Zahl("--count", *anzahl, 1, kHoechstzahl));
+    const std::int64_t wunsch = CCliWerte::Zahl("--count", *anzahl, 1, std::numeric_limits<std::int64_t>::max());
+    if (wunsch > kHoechstzahl)
+        throw CCliFehler("So viele Buchungen fasst keine Kassendatei (h\xF6" "chstens "
+                         + std::to_string(buchungen_format::kMaxFileSize >> 20) + " MB, also h\xF6" "chstens "
+                         + std::to_string(kHoechstzahl) + " Buchungen).");
+    const int count = static_cast<int>(wunsch);
     std::uint32_t seed = static_cast<std::uint32_t>(std::time(nullptr));
     if (const std::string* s = a.Wert("--seed"))
         seed = static_cast<std::uint32_t>(CCliWerte::Zahl("--seed", *s, 0, 0xFFFFFFFFLL));

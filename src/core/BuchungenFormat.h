@@ -27,4 +27,18 @@ constexpr int kMaxLineCount = 32767;
 constexpr int kRecordFixedSize = 8 + 2 + 2 + 1 + 2;
 constexpr int kLineFixedSize = 2 + 2 + 8 + 8 + 2;
 
+// The largest "Buchungen.dat" the program writes, and the largest it reads:
+// the save, the generators and the reader all use this one number, so that
+// every cash book the program has saved opens again.
+//
+// It is set by what the bytes become in memory. A generated booking takes
+// about 67 bytes in the file and about 210 in the journal (record and line
+// with their short texts, the line's own heap block included), roughly
+// threefold; opening also holds the inflated member while it is read. At
+// 256 MiB that is about 1 GiB at the peak for four million bookings,
+// which is a decade of a busy till, so no real cash book comes near it.
+// Going higher would let one file take more memory than the machines this
+// runs on can spare.
+constexpr std::uint64_t kMaxFileSize = std::uint64_t(256) << 20;
+
 } // namespace buchungen_format

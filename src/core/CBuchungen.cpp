@@ -220,11 +220,40 @@ CBetrag CBuchungen::GetRunningBalance(CDatum from, CDatum day) const
     return result;
 }
 
+std::uint64_t CBuchungen::FileSize() const
+{
+    namespace fmt = buchungen_format;
+    std::uint64_t size = fmt::kHeaderSize;
+    for (const CBuchungssatz& satz : m_saetze) {
+        size += fmt::kRecordFixedSize + satz.Notiz.size() + satz.RgNr.size();
+        for (const CBuchungszeile& z : satz.Zeilen)
+            size += fmt::kLineFixedSize + z.Bezeichnung.size() + z.Notiz.size();
+    }
+    return size;
+}
+
+std::string CBuchungen::MeldungZuGross(std::uint64_t fileSize)
+{
+    // Bytes with thousands points, so that a journal just over the limit
+    // does not read as the same number as the limit.
+    std::string bytes = std::to_string(fileSize);
+    for (int pos = static_cast<int>(bytes.size()) - 3; pos > 0; pos -= 3)
+        bytes.insert(static_cast<std::size_t>(pos), 1, '.');
+    return "Die Buchungen w\xE4ren mit " + bytes + " Bytes zu gro\xDF f\xFCr eine Kassendatei (h\xF6"
+           "chstens " + std::to_string(buchungen_format::kMaxFileSize >> 20)
+        + " MB). Bitte legen Sie f\xFCr weitere Buchungen eine neue Kasse an.";
+}
+
 bool CBuchungen::Write(CBinStream& stream) const
 {
     if (stream.IsFailed())
         return false;
-    stream.Reserve(CheckedFileSize(m_saetze));
+    // Refused here rather than at the next open: a file the reader turns
+    // away would take every booking in it with it.
+    const std::size_t size = CheckedFileSize(m_saetze);
+    if (size > buchungen_format::kMaxFileSize)
+        throw CFehler(MeldungZuGross(size));
+    stream.Reserve(size);
 
     stream.WriteU32(buchungen_format::kMagic);
     stream.WriteU32(static_cast<std::uint32_t>(m_saetze.size()));

@@ -3,6 +3,7 @@
 // addressed by index. Each balance the program shows is summed on demand
 // from here; nothing is cached. Index errors raise CFehler with the
 // program's texts. Write/Read give the "Buchungen.dat" form.
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -75,9 +76,16 @@ public:
     // Balance at the end of `day` inside a period starting at `from`.
     CBetrag GetRunningBalance(CDatum from, CDatum day) const;
 
+    // Exact size of the journal's "Buchungen.dat", texts too long for the
+    // file counted as they are.
+    std::uint64_t FileSize() const;
+    // The refusal of a journal that would not fit the file, naming its size.
+    static std::string MeldungZuGross(std::uint64_t fileSize);
+
     // False, writing nothing, if the stream has failed. Raises CFehler and
     // leaves the stream untouched if a text or a line count does not fit
-    // the file's 16-bit fields.
+    // the file's 16-bit fields, or the file would be larger than the
+    // reader accepts (buchungen_format::kMaxFileSize).
     bool Write(CBinStream& stream) const;
     // False on any error (records read before it stay in the journal); the
     // reason goes to *error when given.

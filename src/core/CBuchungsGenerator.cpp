@@ -1,10 +1,12 @@
 #include "core/CBuchungsGenerator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "core/BuchungenFormat.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
 #include "core/CDatum.h"
@@ -22,6 +24,21 @@ struct Eintrag {
     bool Einnahme = false;
 };
 
+// At most how many bytes `count` generated bookings add to the file: each
+// is one record with one line, its note "Buchung #i" and a receipt text of
+// at most `bezeichnung` bytes. Only the receipt text is drawn at random, so
+// the notes are counted exactly.
+std::uint64_t Zuwachs(int count, std::size_t bezeichnung)
+{
+    namespace fmt = buchungen_format;
+    const std::uint64_t n = static_cast<std::uint64_t>(count);
+    std::uint64_t bytes = n * (fmt::kRecordFixedSize + fmt::kLineFixedSize + bezeichnung + 9);
+    // One digit for every i, one more from 10 on, from 100 on, ...
+    for (std::uint64_t ab = 1; ab <= n; ab *= 10)
+        bytes += n - (ab == 1 ? 0 : ab);
+    return bytes;
+}
+
 } // namespace
 
 void CBuchungsGenerator::GenerateBookings(CBuchungen& journal, const CBelegtexte& katalog,
@@ -35,11 +52,18 @@ void CBuchungsGenerator::GenerateBookings(CBuchungen& journal, const CBelegtexte
     if (count < 1)
         return;
     std::vector<Eintrag> eintraege(static_cast<std::size_t>(k));
+    std::size_t laengsteBezeichnung = 0;
     for (int e = 0; e < k; ++e) {
         eintraege[e].Bezeichnung = katalog.GetBezeichnung(e);
         eintraege[e].UStID = katalog.GetUStID(e);
         eintraege[e].Einnahme = katalog.GetEinAus(e) == 1;
+        laengsteBezeichnung = std::max(laengsteBezeichnung, eintraege[e].Bezeichnung.size());
     }
+    // Refused before the first booking is made: a journal the file cannot
+    // hold could not be saved, and half a run is no use either.
+    const std::uint64_t groesse = journal.FileSize() + Zuwachs(count, laengsteBezeichnung);
+    if (groesse > buchungen_format::kMaxFileSize)
+        throw CFehler(CBuchungen::MeldungZuGross(groesse));
 
     const std::int64_t start = CDatum::FromYMD(2003, 1, 1).Seconds();
     const std::int64_t ende = CDatum::FromYMD(2005, 12, 31).Seconds();

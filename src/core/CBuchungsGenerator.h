@@ -11,9 +11,10 @@ class CBelegtexte;
 
 class CBuchungsGenerator {
 public:
-    // Appends `count` bookings, one line each. Raises CFehler when the
-    // catalogue has no entry to draw from (nothing is added then); a count
-    // below 1 adds nothing.
+    // Appends `count` bookings, one line each. Raises CFehler, adding
+    // nothing, when the catalogue has no entry to draw from or when the
+    // journal could then grow past what a cash-book file holds
+    // (buchungen_format::kMaxFileSize); a count below 1 adds nothing.
     static void GenerateBookings(CBuchungen& journal, const CBelegtexte& katalog, int count,
                                  std::uint32_t seed);
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/BuchungenFormat.h"
 #include "core/CAtomicFile.h"
 #include "core/CBelegtexte.h"
 #include "core/CBinStream.h"
@@ -145,7 +146,7 @@ void CKassenbuch::Load(CZipReader& zip, const char*& step)
 
     step = kFehlerBuchungen;
     {
-        CBinStream stream(Extract(zip, kbx_format::kBuchungen, kbx_format::kMaxBuchungenBytes, kFehlerBuchungen));
+        CBinStream stream(Extract(zip, kbx_format::kBuchungen, buchungen_format::kMaxFileSize, kFehlerBuchungen));
         auto buchungen = std::make_unique<CBuchungen>();
         if (!buchungen->Read(stream))
             throw CFehler(kFehlerBuchungen);
@@ -214,6 +215,19 @@ bool CKassenbuch::Save()
         TakeLock(fresh, keep);
     }
 
+    // The journal is encoded before any file is touched: a journal the
+    // file cannot hold (a text too long, more than the reader accepts) is
+    // refused while the old file and its folder are exactly as they were.
+    std::string journal;
+    try {
+        CBinStream stream;
+        if (!m_buchungen->Write(stream))
+            throw CFehler(kFehlerSpeichern);
+        journal = stream.TakeBytes();
+    } catch (const std::exception& e) {
+        return SaveFailed(e);
+    }
+
     CAtomicFile file(m_fileName);
     CZipWriter zip;
     if (!file.Create() || !zip.Create(file.TempPath().string())) {
@@ -227,12 +241,7 @@ bool CKassenbuch::Save()
             if (!zip.AddMember(member, bytes, CZipWriter::Now()))
                 throw CFehler(kFehlerSpeichern);
         };
-        {
-            CBinStream stream;
-            if (!m_buchungen->Write(stream))
-                throw CFehler(kFehlerSpeichern);
-            store(kbx_format::kBuchungen, stream.Bytes());
-        }
+        store(kbx_format::kBuchungen, journal);
         {
             std::ostringstream out;
             if (!m_belegtexte->SaveStream(out))
@@ -249,13 +258,18 @@ bool CKassenbuch::Save()
             throw CFehler(kFehlerSpeichern);
     } catch (const std::exception& e) {
         // The temporary file goes with `file`; the cash book is untouched.
-        // A refusal of the journal itself (a text too long for the file)
-        // names the booking; without that the user could not know what to
-        // shorten, and every later save would fail the same way.
-        if (dynamic_cast<const CFehler*>(&e) && std::string(e.what()) != kFehlerSpeichern)
-            m_messages.Error(e.what());
-        m_messages.Error(kFehlerSpeichern);
-        return false;
+        return SaveFailed(e);
     }
     return true;
+}
+
+bool CKassenbuch::SaveFailed(const std::exception& e)
+{
+    // A refusal of the journal itself (a text too long, a journal too
+    // large) says what is wrong; without that the user could not know
+    // what to change, and every later save would fail the same way.
+    if (dynamic_cast<const CFehler*>(&e) && std::string(e.what()) != kFehlerSpeichern)
+        m_messages.Error(e.what());
+    m_messages.Error(kFehlerSpeichern);
+    return false;
 }

@@ -88,6 +88,8 @@ private:
     // Steps of Open after the archive is open; raise CFehler. `step` holds
     // the failure text of the step under way.
     void Load(class CZipReader& zip, const char*& step);
+    // Shows why a save failed, then "Fehler beim speichern einer Datei".
+    bool SaveFailed(const std::exception& e);
 
     UserMessages& m_messages;
     std::unique_ptr<CBuchungen> m_buchungen;

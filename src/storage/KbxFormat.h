@@ -20,13 +20,9 @@ constexpr int kMinEntries = 3;
 
 // Upper bounds of what a member may inflate to. Anything bigger is a
 // damaged or hostile file and must not be allowed to eat the machine's
-// memory. The bounds are set by what the bytes become in memory, not on
-// disk: a booking of typical size takes about 60 bytes in "Buchungen.dat",
-// so 256 MiB hold over four million bookings, while the smallest possible
-// record (15 bytes) grows about sevenfold once read, which keeps even a
-// crafted member under 2 GB. Receipt texts and the company record are a few
+// memory. The journal's bound is buchungen_format::kMaxFileSize, which the
+// save keeps to as well. Receipt texts and the company record are a few
 // kilobytes in practice; 16 MiB of XML is tens of thousands of entries.
-constexpr std::uint64_t kMaxBuchungenBytes = std::uint64_t(256) << 20;
 constexpr std::uint64_t kMaxXmlBytes = std::uint64_t(16) << 20;
 
 } // namespace kbx_format

@@ -198,3 +198,30 @@ TEST_F(CliStart, HelpAndWrongCalls)
     fehler({"delete", kasse, "--index"}, "Die Option --index braucht einen Wert.\n");
     EXPECT_FALSE(fs::exists(kasse));
 }
+
+TEST_F(CliStart, GenerateRefusesMoreBookingsThanAFileHoldsUpFront)
+{
+    const std::string kasse = m_ordner.Datei("voll.kbx");
+    ASSERT_EQ(Cli({"new", kasse}).Status, 0);
+    auto inhalt = [&] {
+        std::ifstream in(kasse, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    const std::string vorher = inhalt();
+
+    // More than even the smallest bookings could fit: refused unopened.
+    CliErgebnis e = Cli({"generate", kasse, "--count", "5711393"});
+    EXPECT_EQ(e.Status, 1);
+    EXPECT_EQ(e.Fehler, "So viele Buchungen fasst keine Kassendatei (höchstens 256 MB, "
+                        "also höchstens 5711392 Buchungen).\n");
+    // Fewer, but too many for this catalogue's texts: refused by the
+    // generator before a booking is made, with the size they would take.
+    e = Cli({"generate", kasse, "--count", "5000000"});
+    EXPECT_EQ(e.Status, 1);
+    EXPECT_EQ(e.Fehler.rfind("Die Buchungen wären mit ", 0), 0u) << e.Fehler;
+    EXPECT_NE(e.Fehler.find(" Bytes zu groß für eine Kassendatei (höchstens 256 MB). Bitte legen Sie für "
+                            "weitere Buchungen eine neue Kasse an.\n"),
+              std::string::npos)
+        << e.Fehler;
+    EXPECT_EQ(inhalt(), vorher);
+}

@@ -3,6 +3,12 @@
 // and the direction of each amount taken from the receipt text.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
+#include "ErrorOf.h"
+#include "common/JournalOfSize.h"
+#include "core/BuchungenFormat.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
 #include "core/CBuchungsGenerator.h"
@@ -143,4 +149,40 @@ TEST(EngineGenerator, EmptyCatalogueAddsNothing)
     EXPECT_EQ(j.GetCount(), 0);
     CBuchungsGenerator::GenerateBookings(j, CBelegtexte(), 0, 1);
     EXPECT_EQ(j.GetCount(), 0);
+}
+
+TEST(EngineGenerator, RunThatWouldOutgrowTheFileIsRefusedBeforeTheFirstBooking)
+{
+    // One receipt text, so that the generator's size bound is exact.
+    CBelegtexte katalog;
+    while (katalog.GetCount() > 0)
+        katalog.RemoveEntry(0);
+    katalog.AddEntry();
+    CBuchungen probe;
+    CBuchungsGenerator::GenerateBookings(probe, katalog, 1000, 7);
+    const std::uint64_t zuwachs = probe.FileSize() - buchungen_format::kHeaderSize;
+    const std::uint64_t limit = buchungen_format::kMaxFileSize;
+
+    // Exactly up to the limit is allowed ...
+    CBuchungen voll = JournalOfSize(limit - zuwachs);
+    CBuchungsGenerator::GenerateBookings(voll, katalog, 1000, 7);
+    EXPECT_EQ(voll.GetCount(), 1001);
+    EXPECT_EQ(voll.FileSize(), limit);
+
+    // ... one byte more is not, and nothing is added.
+    CBuchungen knapp = JournalOfSize(limit - zuwachs + 1);
+    EXPECT_EQ(ErrorOf([&] { CBuchungsGenerator::GenerateBookings(knapp, katalog, 1000, 7); }),
+              "Die Buchungen w\xE4ren mit 268.435.457 Bytes zu gro\xDF f\xFCr eine Kassendatei (h\xF6"
+              "chstens 256 MB). Bitte legen Sie f\xFCr weitere Buchungen eine neue Kasse an.");
+    EXPECT_EQ(knapp.GetCount(), 1);
+    EXPECT_EQ(knapp.FileSize(), limit - zuwachs + 1);
+}
+
+TEST(EngineGenerator, SizeMessageGroupsTheBytesByThousands)
+{
+    for (const auto& [bytes, text] : std::vector<std::pair<std::uint64_t, const char*>>{
+             {999, "999"}, {1000, "1.000"}, {268435457, "268.435.457"}, {4294967296, "4.294.967.296"}}) {
+        const std::string m = CBuchungen::MeldungZuGross(bytes);
+        EXPECT_EQ(m.substr(0, m.find(" Bytes")), std::string("Die Buchungen w\xE4ren mit ") + text);
+    }
 }
