@@ -53,13 +53,20 @@ bool CAtomicFile::Create()
         errno = EISDIR;
         return false;
     }
+    // The rename only needs the folder to be writable, so without these
+    // checks a write-protected file would be replaced all the same. The
+    // user's protection counts: EACCES, and the file stays as it is.
+    if (hasOld && ::access(m_target.c_str(), W_OK) != 0)
+        return false;
+    fs::path folder = m_target.parent_path();
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) != 0)
+        return false;
     const bool keepMode = hasOld && S_ISREG(old.st_mode);
     if (keepMode)
         mode = old.st_mode & 07777;
 
     std::random_device seed;
     std::mt19937 random(seed());
-    fs::path folder = m_target.parent_path();
     std::string stem = "." + m_target.filename().string() + ".tmp-";
     for (int attempt = 0; attempt < 100; ++attempt) {
         fs::path candidate = folder / (stem + std::to_string(random() % 1000000000u));
@@ -69,9 +76,17 @@ bool CAtomicFile::Create()
                 continue;
             return false;
         }
-        // open() took the umask off; the old file's mode is meant as it was.
-        if (keepMode)
+        if (keepMode) {
+            // The owner too, as far as the system lets us: root keeps both,
+            // a member of the file's group keeps the group; anyone else
+            // becomes the owner, as with any program's new file. fchown
+            // may drop set-id bits, so the mode comes after it.
+            if (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+                if (::fchown(fd, old.st_uid, old.st_gid) != 0)
+                    (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
+            // open() took the umask off; the old file's mode is meant as it was.
             ::fchmod(fd, mode);
+        }
         m_fd = fd;
         m_temp = std::move(candidate);
         return true;

@@ -4,9 +4,10 @@
 // a unique name in the target's folder, flushed to the disk and then
 // renamed over the target in one step. Until Commit succeeds the old file
 // stays exactly as it was; a temporary file that is not committed is
-// removed when the object goes away. The new file keeps the permissions
-// of the one it replaces, and a symbolic link stays a link to the file
-// that now has the new content.
+// removed when the object goes away. A target the user may not write is
+// refused, never replaced. The new file keeps the permissions (and, where
+// the system allows, the owner) of the one it replaces, and a symbolic
+// link stays a link to the file that now has the new content.
 #include <filesystem>
 #include <string_view>
 
@@ -18,7 +19,8 @@ public:
     ~CAtomicFile() { Discard(); }
 
     // Creates the empty temporary file. False (errno kept) when the folder
-    // is missing or not writable, or the target is a folder.
+    // is missing or not writable, the target is a folder (EISDIR), or the
+    // target is there but may not be written (EACCES).
     bool Create();
     // Where the new content is written while the object lives, by Write
     // or by anything else that takes a path (the ZIP writer).

@@ -14,7 +14,10 @@
 #include "storage/CZipWriter.h"
 #include "storage/KbxFormat.h"
 
+#include <cerrno>
+#include <filesystem>
 #include <sstream>
+#include <system_error>
 
 namespace {
 
@@ -230,7 +233,21 @@ bool CKassenbuch::Save()
 
     CAtomicFile file(m_fileName);
     CZipWriter zip;
-    if (!file.Create() || !zip.Create(file.TempPath().string())) {
+    if (!file.Create()) {
+        // A file that is there but write-protected (or sits in a folder the
+        // user may not change) is a failed save, not a failed creation: the
+        // system says why, in its words.
+        const int error = errno;
+        std::error_code ec;
+        if (error == EACCES && std::filesystem::exists(std::filesystem::path(m_fileName), ec)) {
+            m_messages.ShowSystemError(error);
+            m_messages.Error(kFehlerSpeichern);
+        } else {
+            m_messages.Error(kFehlerAnlegen + m_fileName);
+        }
+        return false;
+    }
+    if (!zip.Create(file.TempPath().string())) {
         m_messages.Error(kFehlerAnlegen + m_fileName);
         return false;
     }

@@ -3,6 +3,7 @@
 #include "core/CSteuersaetze.h"
 #include "core/UserMessages.h"
 
+#include <cerrno>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -46,7 +47,13 @@ bool CProgrammSitzung::End()
 
 bool CProgrammSitzung::SaveSteuersaetze()
 {
-    return m_steuersaetze && m_steuersaetze->SaveFile();
+    if (!m_steuersaetze)
+        return false;
+    if (m_steuersaetze->SaveFile())
+        return true;
+    // A write-protected table stays as it is; the system's text says why.
+    m_messages.ShowSystemError(errno);
+    return false;
 }
 
 bool CProgrammSitzung::OpenFile(const std::string& path)

@@ -3,6 +3,7 @@
 #include "core/UserMessages.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -27,8 +28,12 @@ bool CSettings::Save() const
 {
     if (!m_parsed)
         return false;
-    // SaveFile replaces the file as a whole or not at all.
-    return SaveFile(GetFilePath().string());
+    // SaveFile replaces the file as a whole or not at all; a write-protected
+    // file is left alone, and the system's text says why.
+    if (SaveFile(GetFilePath().string()))
+        return true;
+    m_messages.ShowSystemError(errno);
+    return false;
 }
 
 std::string CSettings::GetAbsolute(const std::string& key) const

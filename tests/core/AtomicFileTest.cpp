@@ -3,14 +3,13 @@
 // leaves a temporary file behind.
 #include "core/CAtomicFile.h"
 
+#include "common/InChild.h"
 #include "storage/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
+#include <cerrno>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -23,33 +22,14 @@ const std::string kAlt = "alter Inhalt\n";
 // Large enough to fail a file-size limit of a few bytes half-way.
 const std::string kNeu = std::string(100000, 'n') + "\xFF\x80\r\n";
 
-// Runs `step` in a child process as a user that is not root (root may write
-// into any folder) with an optional file-size limit; answers what step
-// answered. Limits stay in the child.
-bool InChild(const std::function<bool()>& step, rlim_t sizeLimit = RLIM_INFINITY)
-{
-    const pid_t child = fork();
-    if (child == 0) {
-        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(2);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{sizeLimit, sizeLimit};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        _exit(step() ? 1 : 0);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_NE(WEXITSTATUS(status), 2) << "could not give up root";
-    return WIFEXITED(status) && WEXITSTATUS(status) == 1;
-}
-
 class AtomicFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         WriteFile(target, kAlt);
-        fs::permissions(target, fs::perms(0644));
+        // Writable for the other user of the child-process tests: only
+        // what a test protects on purpose is protected.
+        fs::permissions(target, fs::perms(0666));
         // The child process runs as another user: it must reach the folder.
         fs::permissions(dir.Path(), fs::perms(0777));
     }
@@ -82,6 +62,40 @@ TEST_F(AtomicFileTest, FolderThatIsNotWritableLeavesTheOldFile)
     // The same user may replace it once the folder lets him.
     fs::permissions(dir.Path(), fs::perms(0777));
     EXPECT_TRUE(InChild([&] { return CAtomicFile::Replace(target, kNeu); }));
+    EXPECT_EQ(ReadFile(target), kNeu);
+}
+
+TEST_F(AtomicFileTest, WriteProtectedFileIsRefusedNotReplaced)
+{
+    // The folder lets the user rename over the file; the file says no.
+    fs::permissions(target, fs::perms(0444));
+    EXPECT_TRUE(InChild([&] { return !CAtomicFile::Replace(target, kNeu) && errno == EACCES; }));
+    EXPECT_EQ(ReadFile(target), kAlt);
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0444));
+    EXPECT_EQ(FileNames(dir.Path()), Names{"daten.xml"});
+    // Refused at Create, before a temporary file exists.
+    EXPECT_TRUE(InChild([&] {
+        CAtomicFile file(target);
+        return !file.Create() && errno == EACCES && file.TempPath().empty();
+    }));
+    // Once the user may write it, it is replaced as any other file.
+    fs::permissions(target, fs::perms(0666));
+    EXPECT_TRUE(InChild([&] { return CAtomicFile::Replace(target, kNeu); }));
+    EXPECT_EQ(ReadFile(target), kNeu);
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0666));
+}
+
+TEST_F(AtomicFileTest, ReplacedFileKeepsItsOwnerWhereTheSystemAllows)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root may give a file to another user";
+    ASSERT_EQ(chown(target.c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(CAtomicFile::Replace(target, kNeu));
+    struct stat st{};
+    ASSERT_EQ(stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, 65534u);
+    EXPECT_EQ(st.st_gid, 65534u);
+    EXPECT_EQ(st.st_mode & 07777, 0666u);
     EXPECT_EQ(ReadFile(target), kNeu);
 }
 
