@@ -6,6 +6,7 @@
 #include "bookinggrids/GridTyping.h"
 #include "core/CFirma.h"
 #include "mainwindow/CKassenbuchDlg.h"
+#include "storage/CKassenbuch.h"
 
 #include <QAction>
 #include <QDialog>
@@ -25,7 +26,7 @@ class FirmaBefehl : public HauptfensterTest {
 protected:
     void OeffneLaden()
     {
-        const std::string laden = LegeKasseAn("Laden.kbx", {});
+        laden = LegeKasseAn("Laden.kbx", {});
         Start();
         fenster->ProcessCommandLine({QString::fromStdString(laden)});
         ASSERT_EQ(Titel(), "Kuvex - Laden <Laden.kbx>");
@@ -54,6 +55,7 @@ protected:
         return out.str();
     }
 
+    std::string laden;
     bool verfuegbarImDialog = true;
 };
 
@@ -69,7 +71,13 @@ TEST_F(FirmaBefehl, OkWithANewShortNameRetitlesTheWindow)
     EXPECT_EQ(fenster->GetFirma()->GetKurzbezeichnung(), "M\xFCller & S\xF6hne");
     EXPECT_EQ(Titel(), QString::fromUtf8("Kuvex - Müller & Söhne <Laden.kbx>"));
     // The change is the cash book's, to be saved like any other.
-    EXPECT_TRUE(Aktion("actionSpeichern")->isEnabled());
+    ASSERT_TRUE(Aktion("actionSpeichern")->isEnabled());
+    Aktion("actionSpeichern")->trigger();
+    Aktion("actionSchliessen")->trigger();
+    ScriptedUserMessages still;
+    CKassenbuch kasse(still);
+    ASSERT_TRUE(kasse.Open(laden));
+    EXPECT_EQ(kasse.GetFirma()->GetKurzbezeichnung(), "M\xFCller & S\xF6hne");
 }
 
 TEST_F(FirmaBefehl, CancelChangesNothing)
