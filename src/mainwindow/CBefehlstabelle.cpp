@@ -4,6 +4,7 @@
 #include "mainwindow/CDatumAuswahl.h"
 #include "mainwindow/CKassenbuchDlg.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
+#include "masterdata/CFirmenverwaltungDlg.h"
 #include "storage/CSettings.h"
 
 #include <QComboBox>
@@ -23,13 +24,22 @@ void SaveEntry(W& w)
         w.SettlePendingEntry(SettleMode::Commit, true);
 }
 
+void Firma(W& w)
+{
+    w.RunModal([&] {
+        CFirmenverwaltungDlg dlg(w, w.LaenderDatei(), w.Meldungen(), &w);
+        if (w.RunDialog(dlg) == QDialog::Accepted)
+            w.FirmaGeaendert();
+    });
+}
+
 void DiscardEntry(W& w)
 {
     if (w.GetEntryState() != EntryState::Idle)
         w.SettlePendingEntry(SettleMode::Discard, true);
 }
 
-// Rows in menu order. The company, receipt-text and VAT-rate dialogs, the
+// Rows in menu order. The receipt-text and VAT-rate dialogs, the
 // reports, the export, the help and the Info box come with their own parts
 // of the program; until then their rows are in place without a handler.
 const CBefehl kTabelle[] = {
@@ -53,7 +63,7 @@ const CBefehl kTabelle[] = {
      .symbol = I::Exit, .ausfuehren = [](W& w) { w.Beenden(); }},
 
     {.name = "actionFirma", .text = "&Firma...", .menue = M::Stammdaten, .tasten = "Ctrl+F", .tasteImMenue = true,
-     .tipp = "Firmendaten", .leiste = 31, .symbol = I::Company, .freigabe = F::Geladen},
+     .tipp = "Firmendaten", .leiste = 31, .symbol = I::Company, .freigabe = F::Geladen, .ausfuehren = Firma},
     {.name = "actionBelegtexte", .text = "&Belegstexte...", .menue = M::Stammdaten, .tasten = "Ctrl+B",
      .tasteImMenue = true, .tipp = "Belegtexte", .leiste = 32, .symbol = I::ReceiptTexts, .freigabe = F::Geladen},
     {.name = "actionUmsatzsteuer", .text = "&Umsatzsteuer...", .menue = M::Stammdaten, .tasten = "Ctrl+U",

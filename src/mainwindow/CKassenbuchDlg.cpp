@@ -168,6 +168,17 @@ int CKassenbuchDlg::RunDialog(QDialog& dialog)
     return m_dialogs.Run(dialog);
 }
 
+std::string CKassenbuchDlg::LaenderDatei() const
+{
+    return m_settings.GetAbsolute(CSettings::LaenderFile);
+}
+
+void CKassenbuchDlg::FirmaGeaendert()
+{
+    m_steuerung->SetModified(true);
+    Refresh();
+}
+
 bool CKassenbuchDlg::CheckNegative()
 {
     const CBuchungen* journal = GetBuchungen();

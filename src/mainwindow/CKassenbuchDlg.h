@@ -77,6 +77,14 @@ public:
     // Runs a dialog modally through the window's dialog runner.
     int RunDialog(QDialog& dialog);
 
+    // What the master-data dialogs need besides the data access: the
+    // country list's file as the settings name it, and the message boxes.
+    std::string LaenderDatei() const;
+    UserMessages& Meldungen() const { return m_messages; }
+    // After the company record was changed in a dialog: the cash book has
+    // a change to save and the title shows the short name.
+    void FirmaGeaendert();
+
     // The negative-cash check of the shown period; false when it warned.
     bool CheckNegative();
     EntryState GetEntryState() const override;

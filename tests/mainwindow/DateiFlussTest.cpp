@@ -110,7 +110,10 @@ TEST_F(DateiFluss, NewCashBookIsNamedInTheTitleAndHistory)
 
     const std::string neu = Pfad("Kassen/Neu.kbx");
     dialogs.Queue(QString::fromStdString(neu));
+    // The company data are asked for at once; the user leaves them for later.
+    modal.QueueReject(QStringLiteral("firmenverwaltungDlg"));
     Aktion("actionNeu")->trigger();
+    EXPECT_EQ(modal.Count(), 1u);
     ASSERT_EQ(dialogs.Count(), 2u);
     EXPECT_EQ(dialogs.Last().kind, ScriptedFileDialogs::Kind::Save);
     EXPECT_EQ(dialogs.Last().startFolder.toStdString(), Pfad("Kassen"));
