@@ -9,8 +9,6 @@
 
 #include <QComboBox>
 
-#include <cstring>
-
 namespace {
 
 using F = Freigabe;
@@ -126,12 +124,4 @@ const CBefehl kTabelle[] = {
 std::span<const CBefehl> Befehlstabelle()
 {
     return kTabelle;
-}
-
-const CBefehl* FindeBefehl(const char* name)
-{
-    for (const CBefehl& b : kTabelle)
-        if (std::strcmp(b.name, name) == 0)
-            return &b;
-    return nullptr;
 }

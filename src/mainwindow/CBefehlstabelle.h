@@ -50,5 +50,3 @@ struct CBefehl {
 };
 
 std::span<const CBefehl> Befehlstabelle();
-// The row with that name, or nullptr.
-const CBefehl* FindeBefehl(const char* name);

@@ -102,14 +102,6 @@ QAction* CHauptfensterAktionen::Aktion(const char* name) const
     return nullptr;
 }
 
-QAbstractButton* CHauptfensterAktionen::Knopf(const char* name) const
-{
-    for (const Eintrag& e : m_eintraege)
-        if (e.knopf && qstrcmp(e.befehl->name, name) == 0)
-            return e.knopf;
-    return nullptr;
-}
-
 std::vector<QAction*> CHauptfensterAktionen::Leiste() const
 {
     std::vector<const Eintrag*> plaetze;

@@ -39,25 +39,15 @@ public:
     // holds the push buttons the table names.
     CHauptfensterAktionen(CKassenbuchDlg& window, QWidget& surface);
 
-    // The action or the push button of a row, by its name; null when it has none.
+    // The action of a row, by its name; null when it has none.
     QAction* Aktion(const char* name) const;
-    QAbstractButton* Knopf(const char* name) const;
     // The toolbar's actions in order, nullptr where a separator goes.
     std::vector<QAction*> Leiste() const;
 
-    // Whether the row may be used in that state.
-    static bool Erlaubt(Freigabe freigabe, const CFreigabeZustand& zustand);
     // Enables every action and button by its row's rule.
     void Freigeben(const CFreigabeZustand& zustand);
     // Checks the "&Einstellungen" items as the settings say.
     void ZeigeOptionen();
-
-    // The menu text ("&Neu...\tStrg+N") and tooltip ("Legt eine neue
-    // Datenbank an (Strg+N)") of a row, derived from its text, tip and first key.
-    static QString MenueText(const CBefehl& befehl);
-    static QString Tooltip(const CBefehl& befehl);
-    // A key as the German menus write it ("Strg+N").
-    static QString TasteDeutsch(const QKeySequence& key);
 
     // Sets the text of recent-file item i ("actionRecent<i>"), inserting the
     // item after the items before it when it does not exist yet. Triggering
@@ -68,6 +58,15 @@ public:
     void SetRecentHandler(std::function<void(int)> handler) { m_recentHandler = std::move(handler); }
 
 private:
+    // Whether a row may be used in that state.
+    static bool Erlaubt(Freigabe freigabe, const CFreigabeZustand& zustand);
+    // The menu text ("&Neu...\tStrg+N") and tooltip ("Legt eine neue
+    // Datenbank an (Strg+N)") of a row, derived from its text, tip and first key.
+    static QString MenueText(const CBefehl& befehl);
+    static QString Tooltip(const CBefehl& befehl);
+    // A key as the German menus write it ("Strg+N").
+    static QString TasteDeutsch(const QKeySequence& key);
+
     void Run(const CBefehl& befehl);
     QMenu* MenuFor(Menue menue);
 
