@@ -3,8 +3,10 @@
 #include "mainwindow/CBuchungsBefehle.h"
 #include "mainwindow/CDatumAuswahl.h"
 #include "mainwindow/CKassenbuchDlg.h"
+#include "mainwindow/CInfoDlg.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
 #include "masterdata/CFirmenverwaltungDlg.h"
+#include "platform/CHilfeFenster.h"
 #include "storage/CSettings.h"
 
 #include <QComboBox>
@@ -26,9 +28,20 @@ void Firma(W& w)
 {
     w.RunModal([&] {
         CFirmenverwaltungDlg dlg(w, w.LaenderDatei(), w.Meldungen(), &w);
+        QObject::connect(&dlg, &CFirmenverwaltungDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
         if (w.RunDialog(dlg) == QDialog::Accepted)
             w.FirmaGeaendert();
     });
+}
+
+void Info(W& w)
+{
+    w.RunModal(
+        [&] {
+            CInfoDlg dlg(&w);
+            w.RunDialog(dlg);
+        },
+        false);
 }
 
 void DiscardEntry(W& w)
@@ -37,9 +50,9 @@ void DiscardEntry(W& w)
         w.SettlePendingEntry(SettleMode::Discard, true);
 }
 
-// Rows in menu order. The receipt-text and VAT-rate dialogs, the
-// reports, the export, the help and the Info box come with their own parts
-// of the program; until then their rows are in place without a handler.
+// Rows in menu order. The receipt-text and VAT-rate dialogs, the reports
+// and the export come with their own parts of the program; until then
+// their rows are in place without a handler.
 const CBefehl kTabelle[] = {
     {.name = "actionNeu", .text = "&Neu...", .menue = M::Datei, .tasten = "Ctrl+N", .tasteImMenue = true,
      .tipp = "Legt eine neue Datenbank an", .leiste = 11, .symbol = I::New,
@@ -84,8 +97,9 @@ const CBefehl kTabelle[] = {
     {.name = "actionWarnNegative", .text = "&Kassennegativprüfung", .menue = M::Einstellungen,
      .option = CSettings::WarnNegative},
 
-    {.name = "actionHilfe", .text = "&Hilfe...", .menue = M::Hilfe, .tasten = "F1"},
-    {.name = "actionInfo", .text = "&Info...", .menue = M::Hilfe, .trennerDavor = true},
+    {.name = "actionHilfe", .text = "&Hilfe...", .menue = M::Hilfe, .tasten = "F1",
+     .ausfuehren = [](W& w) { w.Hilfe(CHilfeFenster::ThemaHauptfenster); }},
+    {.name = "actionInfo", .text = "&Info...", .menue = M::Hilfe, .trennerDavor = true, .ausfuehren = Info},
 
     // The push buttons of the working surface.
     {.name = "buttonMonatsuebersicht", .knopf = "buttonMonatsuebersicht", .freigabe = F::Offen},

@@ -9,6 +9,7 @@
 #include "mainwindow/CKassenbuchDlg.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedModalDialogs.h"
+#include "platform/ScriptedTrayIcon.h"
 #include "platform/ScriptedUserMessages.h"
 #include "storage/CKassenbuch.h"
 #include "storage/CSettings.h"
@@ -53,18 +54,25 @@ protected:
         return kasse.Open(path) ? kasse.GetBuchungen()->GetCount() : -1;
     }
 
+    // Its own socket, no picture, nothing written into the desktop.
+    CKassenbuchApp::Optionen Optionen() const
+    {
+        return {.kanal = temp.path() + QStringLiteral("/kanal"), .splashMs = 0, .dateiTyp = false};
+    }
+
     QTemporaryDir temp;
     fs::path ordner;
     ScriptedUserMessages messages;
     ScriptedFileDialogs dialogs;
     ScriptedModalDialogs modal;
+    ScriptedTrayIcon tray;
 };
 
 } // namespace
 
 TEST_F(Start, WithoutSettingsFileTheProgramEndsWithItsMessage)
 {
-    CKassenbuchApp app(ordner, messages, dialogs, modal);
+    CKassenbuchApp app(ordner, messages, dialogs, modal, tray, Optionen());
     EXPECT_FALSE(app.Start({}, false));
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, "Die Einstellungsdatei (settings.xml) wurde nicht gefunden");
@@ -77,7 +85,7 @@ TEST_F(Start, WithoutSettingsFileTheProgramEndsWithItsMessage)
 TEST_F(Start, WithoutVatRateFileTheProgramEndsNamingIt)
 {
     LegeOrdnerAn(false);
-    CKassenbuchApp app(ordner, messages, dialogs, modal);
+    CKassenbuchApp app(ordner, messages, dialogs, modal, tray, Optionen());
     EXPECT_FALSE(app.Start({}, false));
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, "steuersaetze.xml nicht gefunden. Das Programm wird beendet.");
@@ -92,7 +100,7 @@ TEST_F(Start, OpensTheFileArgumentAndWritesSettingsAndCashBookAtTheEnd)
     LegeOrdnerAn();
     const std::string kasse = LegeKasseAn("Kiosk.kbx");
     {
-        CKassenbuchApp app(ordner, messages, dialogs, modal);
+        CKassenbuchApp app(ordner, messages, dialogs, modal, tray, Optionen());
         ASSERT_TRUE(app.Start({QString::fromStdString(kasse)}, false));
         EXPECT_EQ(app.Window()->windowTitle(), "Kuvex - Kiosk <Kiosk.kbx>");
         app.Window()->GetBuchungen()->AddItem();
@@ -105,24 +113,41 @@ TEST_F(Start, OpensTheFileArgumentAndWritesSettingsAndCashBookAtTheEnd)
     CSettings settings(ordner, still);
     ASSERT_TRUE(settings.Load());
     EXPECT_EQ(settings.GetHistoryEntry(0), kasse);
-    CKassenbuchApp zweite(ordner, messages, dialogs, modal);
+    CKassenbuchApp zweite(ordner, messages, dialogs, modal, tray, Optionen());
     ASSERT_TRUE(zweite.Start({}, false));
     EXPECT_EQ(zweite.Window()->windowTitle(), "Kuvex - Kiosk <Kiosk.kbx>");
     zweite.Finish();
 }
 
-TEST_F(Start, FatalErrorShowsItsTextAndLeavesTheCashBookUnsaved)
+TEST_F(Start, FatalErrorKeepsTheCashBookAndRescuesTheBookingsBesideIt)
 {
     LegeOrdnerAn();
     const std::string kasse = LegeKasseAn("Kiosk.kbx");
-    CKassenbuchApp app(ordner, messages, dialogs, modal);
+    // An earlier rescue is never overwritten: this one gets a number.
+    std::ofstream(ordner / "Kiosk.rettung.kbx") << "alt";
+    CKassenbuchApp app(ordner, messages, dialogs, modal, tray, Optionen());
     ASSERT_TRUE(app.Start({QString::fromStdString(kasse)}, false));
     app.Window()->GetBuchungen()->AddItem();
     app.Fatal("Ung\xFCltige Datei");
+    const std::string rettung = (ordner / "Kiosk.rettung.2.kbx").string();
     ASSERT_EQ(messages.Count(), 1u);
-    EXPECT_EQ(messages.Last().text,
-              "Ein schwerwiegender Fehler ist aufgetreten. Das Programm wird beendet.\nUng\xFCltige Datei");
+    EXPECT_EQ(messages.Last().text, "Ein schwerwiegender Fehler ist aufgetreten. Das Programm wird beendet.\n"
+                                    "Ung\xFCltige Datei\nDie Buchungen wurden gesichert in: " + rettung);
     EXPECT_EQ(messages.Last().icon, UserMessages::Icon::Error);
     app.Finish();
     EXPECT_EQ(Buchungen(kasse), 0);
+    EXPECT_EQ(Buchungen(rettung), 1);
+    std::ifstream alt(ordner / "Kiosk.rettung.kbx");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(alt), {}), "alt");
+}
+
+TEST_F(Start, FatalErrorWithoutCashBookOrTextShowsTheFirstLineOnly)
+{
+    LegeOrdnerAn();
+    CKassenbuchApp app(ordner, messages, dialogs, modal, tray, Optionen());
+    ASSERT_TRUE(app.Start({}, false));
+    app.Fatal("");
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "Ein schwerwiegender Fehler ist aufgetreten. Das Programm wird beendet.");
+    app.Finish();
 }

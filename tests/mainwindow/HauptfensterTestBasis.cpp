@@ -63,7 +63,7 @@ void HauptfensterTest::Start(QDate today)
     sitzung = std::make_unique<CProgrammSitzung>(ordner, messages, [this] { return jetzt; });
     ASSERT_TRUE(sitzung->Start());
     settings = &sitzung->Settings();
-    fenster = std::make_unique<CKassenbuchDlg>(*sitzung, messages, dialogs, modal, [this] { return heute; });
+    fenster = std::make_unique<CKassenbuchDlg>(*sitzung, messages, dialogs, modal, tray, [this] { return heute; });
 }
 
 std::string HauptfensterTest::LegeKasseAn(const std::string& name, const std::vector<Buchung>& buchungen,
