@@ -88,12 +88,8 @@ bool CSharedInstance::Listen()
 
 bool CSharedInstance::CheckSingleInstance(const QStringList& arguments)
 {
-    if (Listen())
-        return true;
-    if (m_server->serverError() != QAbstractSocket::AddressInUseError) {
-        m_messages.Error(KanalFehlt);
-        return false;
-    }
+    // Asking first: listening would quietly put a new socket in place of
+    // the running copy's.
     bool answered = false;
     if (HandOver(arguments, answered)) {
         m_uebergeben = true;
@@ -101,7 +97,7 @@ bool CSharedInstance::CheckSingleInstance(const QStringList& arguments)
             m_messages.Error(FensterNichtGefunden);
         return false;
     }
-    // Nobody answers on the socket: a copy that ended without removing it.
+    // Nobody answers: there is no socket, or one left by a copy that died.
     QLocalServer::removeServer(m_name);
     if (Listen())
         return true;

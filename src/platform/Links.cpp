@@ -7,8 +7,10 @@ std::string GetBrowserPath(std::string_view command)
 {
     const std::size_t first = command.find('"');
     if (first != std::string_view::npos) {
-        const std::size_t last = command.rfind('"');
-        if (last > first + 1)
+        // The quote that closes the first one, not the last of the line: a
+        // command like "b.exe" -url "%1" quotes its argument too.
+        const std::size_t last = command.find('"', first + 1);
+        if (last != std::string_view::npos && last > first + 1)
             return std::string(command.substr(first + 1, last - first - 1));
     }
     const std::size_t backslash = command.rfind('\\');

@@ -7,8 +7,8 @@
 class QString;
 
 // The browser's program out of a command line as the system keeps it for
-// "open a web page": the text between the first and the last double quote
-// when there are both; otherwise, when a backslash follows the first
+// "open a web page": the text between the first double quote and the one
+// that closes it, when that is not empty; otherwise, when a backslash follows the first
 // character and a blank follows the last backslash, the text before that
 // blank; otherwise the command as it is.
 std::string GetBrowserPath(std::string_view command);

@@ -16,7 +16,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
@@ -150,4 +152,44 @@ TEST_F(Start, FatalErrorWithoutCashBookOrTextShowsTheFirstLineOnly)
     ASSERT_EQ(messages.Count(), 1u);
     EXPECT_EQ(messages.Last().text, "Ein schwerwiegender Fehler ist aufgetreten. Das Programm wird beendet.");
     app.Finish();
+}
+
+TEST_F(Start, ASecondStartHandsItsFileToTheRunningProgramAndEndsWithStatusZero)
+{
+    LegeOrdnerAn();
+    const std::string laden = LegeKasseAn("Laden.kbx");
+    const std::string kiosk = LegeKasseAn("Kiosk2.kbx");
+    CKassenbuchApp erste(ordner, messages, dialogs, modal, tray, Optionen());
+    ASSERT_TRUE(erste.Start({QString::fromStdString(laden)}, false));
+    ScriptedUserMessages zweitMeldungen;
+    CKassenbuchApp zweite(ordner, zweitMeldungen, dialogs, modal, tray, Optionen());
+    EXPECT_FALSE(zweite.Start({QStringLiteral("--no-splash"), QString::fromStdString(kiosk)}, false));
+    EXPECT_EQ(zweite.EndStatus(), 0);
+    EXPECT_EQ(zweite.Window(), nullptr);
+    QTRY_COMPARE(erste.Window()->windowTitle(), QStringLiteral("Kuvex - Kiosk <Kiosk2.kbx>"));
+    EXPECT_TRUE(erste.Window()->isVisible());
+    EXPECT_EQ(zweitMeldungen.Count(), 0u);
+    erste.Finish();
+}
+
+TEST_F(Start, TheStartUpPictureComesFromTheProgramFolderWhateverTheCurrentFolder)
+{
+    const fs::path bild = fs::path(KUVEX_SOURCE_DIR) / "data" / "Splash.bmp";
+    const fs::path vorher = fs::current_path();
+    fs::current_path(ordner);
+    CSplashWnd fehlt(ordner / "Splash.bmp");
+    EXPECT_FALSE(fehlt.HasPicture());
+    fs::current_path(vorher);
+    CSplashWnd splash(bild);
+    ASSERT_TRUE(splash.HasPicture());
+    // Grey 128 is see-through: the corners are cut out of the window.
+    EXPECT_FALSE(splash.mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(splash.mask().contains(QPoint(splash.width() / 2, splash.height() / 2)));
+    QElapsedTimer uhr;
+    uhr.start();
+    splash.Zeige();
+    EXPECT_TRUE(splash.isVisible());
+    splash.WarteUndSchliesse(50);
+    EXPECT_GE(uhr.elapsed(), 50);
+    EXPECT_FALSE(splash.isVisible());
 }
