@@ -174,7 +174,9 @@ void CExporter::FillFirma(CCsvTable& table) const
     CCsvFirmaWerte w;
     w.Id = m_werte.MandantId;
     if (const CFirma* f = m_daten.Firma) {
-        w.Firma = f->GetName();
+        // The stored one-line form: a real line break in the name would
+        // split the row for every reader of the file.
+        w.Firma = f->GetString("Firma/Name");
         w.Vorname = f->GetVorname();
         w.Nachname = f->GetNachname();
         w.Kurzbezeichnung = f->GetKurzbezeichnung();
