@@ -17,6 +17,7 @@
 #include <ctime>
 #include <fstream>
 #include <sstream>
+#include <tuple>
 
 using namespace exportkasse;
 namespace fs = std::filesystem;
@@ -326,4 +327,28 @@ TEST(MapiSession, ExitStatusOfXdgEmailBecomesAnErrorNumber)
     const std::pair<int, int> faelle[] = {{0, 0}, {1, EINVAL}, {2, ENOENT}, {3, ENOENT}, {4, EIO}, {5, EACCES}, {9, EIO}};
     for (const auto& [status, fehler] : faelle)
         EXPECT_EQ(CMapiSession::FehlerAusStatus(status), fehler) << status;
+}
+
+TEST(ExportSettings, ShippedFileHoldsEveryKeyAtItsDefault)
+{
+    const fs::path datei = fs::path(KUVEX_SOURCE_DIR) / "data" / "export.xml";
+    const std::string bytes = Lies(datei);
+    EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"iso-8859-1\" ?>\n", 0), 0u);
+    CExportSettings s(datei.string());
+    for (const char* key : {CExportSettings::Path, CExportSettings::Mode, CExportSettings::SendTo, CExportSettings::Year,
+                            CExportSettings::Month, CExportSettings::MandantId, CExportSettings::KassenNr,
+                            CExportSettings::KassenBezeichnung, CExportSettings::BelegFirstId,
+                            CExportSettings::BuchungFirstId})
+        EXPECT_TRUE(s.Find(key)) << key << ": a setter could not store it";
+    const CExportWerte w = s.Werte();
+    const CExportWerte d;
+    EXPECT_EQ(std::tie(w.Path, w.Mode, w.SendTo, w.Year, w.Month, w.MandantId, w.KassenNr, w.KassenBezeichnung,
+                       w.BelegFirstId, w.BuchungFirstId),
+              std::tie(d.Path, d.Mode, d.SendTo, d.Year, d.Month, d.MandantId, d.KassenNr, d.KassenBezeichnung,
+                       d.BelegFirstId, d.BuchungFirstId));
+    EXPECT_EQ(d.Path, "Data/Export/");
+    EXPECT_EQ(d.KassenBezeichnung, "Hauptkassa");
+    // The build lays the default folder out beside the program.
+    EXPECT_TRUE(fs::is_directory(fs::path(KUVEX_BIN_DIR) / "Data" / "Export"));
+    EXPECT_EQ(Lies(fs::path(KUVEX_BIN_DIR) / "export.xml"), bytes);
 }
