@@ -65,6 +65,7 @@ CExportPropPageMain::CExportPropPageMain(const std::filesystem::path& programmOr
     m_waehlen = Benannt(new QPushButton(QStringLiteral("..."), this), "buttonPfadWaehlen");
     m_waehlen->setToolTip(Cp1252::ToQString(OrdnerTitel));
     m_waehlen->setAutoDefault(false);
+    m_waehlen->setFixedWidth(m_waehlen->fontMetrics().horizontalAdvance(QStringLiteral("...")) + 24);
     m_empfaenger = Benannt(new QLineEdit(this), "editEMail");
     m_empfaenger->setValidator(new Cp1252Validator(m_empfaenger));
     m_jahr = Benannt(new QComboBox(this), "comboJahr");

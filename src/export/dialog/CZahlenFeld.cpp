@@ -10,6 +10,8 @@ CZahlenFeld::CZahlenFeld(int minimum, int maximum, QWidget* parent)
     : QLineEdit(parent), m_min(minimum), m_max(maximum)
 {
     setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), this));
+    // Room for ten digits, not the page's width.
+    setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("00000000000")) + 16);
 }
 
 std::optional<int> CZahlenFeld::Zahl() const
