@@ -3,7 +3,9 @@
 // names it): target, recipient, export month, client and cash-box numbers
 // and the first ids of the tables. Like every document of the program its
 // setters never create an element, so the shipped file holds one for every
-// key; a key whose element is missing keeps answering its default.
+// key. A file that lacks some (an older one, or none at all) gets them at
+// their defaults when it is loaded: otherwise the month the user chose
+// would silently not be kept, and the export would hold no bookings.
 #include "core/CXmlDokument.h"
 
 #include <string>
@@ -43,9 +45,13 @@ public:
     static constexpr int ModeDiskette = 1;
     static constexpr int ModeEMail = 2;
 
-    // Loads the file at path; a missing or broken file leaves every key at
-    // its default (and nothing that could be stored).
+    // Loads the file at path and adds the elements it lacks. A file that
+    // cannot be parsed is left as it is: every key answers its default and
+    // Speichern refuses to write over it.
     explicit CExportSettings(std::string path);
+
+    // The shipped file's content.
+    static const char* const Vorlage;
 
     const std::string& GetFilePath() const { return m_path; }
     // Writes the document back to its file in one step; the system's text
@@ -55,5 +61,8 @@ public:
     CExportWerte Werte() const;
 
 private:
+    void Vervollstaendige();
+
     std::string m_path;
+    bool m_lesbar = true;
 };

@@ -333,7 +333,7 @@ TEST(ExportSettings, ShippedFileHoldsEveryKeyAtItsDefault)
 {
     const fs::path datei = fs::path(KUVEX_SOURCE_DIR) / "data" / "export.xml";
     const std::string bytes = Lies(datei);
-    EXPECT_EQ(bytes.rfind("<?xml version=\"1.0\" encoding=\"iso-8859-1\" ?>\n", 0), 0u);
+    EXPECT_EQ(bytes, CExportSettings::Vorlage);
     CExportSettings s(datei.string());
     for (const char* key : {CExportSettings::Path, CExportSettings::Mode, CExportSettings::SendTo, CExportSettings::Year,
                             CExportSettings::Month, CExportSettings::MandantId, CExportSettings::KassenNr,
@@ -351,4 +351,49 @@ TEST(ExportSettings, ShippedFileHoldsEveryKeyAtItsDefault)
     // The build lays the default folder out beside the program.
     EXPECT_TRUE(fs::is_directory(fs::path(KUVEX_BIN_DIR) / "Data" / "Export"));
     EXPECT_EQ(Lies(fs::path(KUVEX_BIN_DIR) / "export.xml"), bytes);
+}
+
+TEST(ExportSettings, MissingElementsAreAddedSoTheChosenMonthIsKept)
+{
+    Kasse k;
+    const fs::path datei = k.Ordner() / "export.xml";
+    const std::string alt = "<?xml version=\"1.0\" encoding=\"iso-8859-1\" ?>\n<Export><Path>/srv/x</Path>"
+                            "<Mandanten><Id>7</Id></Mandanten></Export>\n";
+    std::ofstream(datei, std::ios::binary) << alt;
+    CExportSettings s(datei.string());
+    EXPECT_TRUE(s.SetInt(CExportSettings::Year, 2004));
+    EXPECT_TRUE(s.SetInt(CExportSettings::Month, 3));
+    EXPECT_TRUE(s.SetString(CExportSettings::SendTo, "a@b.de"));
+    const CExportWerte w = s.Werte();
+    EXPECT_EQ(w.Path, "/srv/x");
+    EXPECT_EQ(w.MandantId, 7);
+    EXPECT_EQ(w.KassenNr, 1);
+    EXPECT_EQ(w.Year, 2004);
+    EXPECT_EQ(w.SendTo, "a@b.de");
+    EXPECT_EQ(Lies(datei), alt) << "loading writes nothing";
+
+    // No file at all starts from the shipped content.
+    const fs::path neu = k.Ordner() / "neu.xml";
+    CExportSettings leer(neu.string());
+    EXPECT_TRUE(leer.SetInt(CExportSettings::Month, 12));
+    ScriptedUserMessages meldungen;
+    ASSERT_TRUE(leer.Speichern(meldungen));
+    std::string erwartet = CExportSettings::Vorlage;
+    erwartet.replace(erwartet.find("<Month>1<"), 9, "<Month>12<");
+    EXPECT_EQ(Lies(neu), erwartet);
+}
+
+TEST(ExportSettings, AnUnreadableFileIsNotWrittenOver)
+{
+    Kasse k;
+    const fs::path datei = k.Ordner() / "export.xml";
+    std::ofstream(datei, std::ios::binary) << "<Export><Path>kaputt";
+    CExportSettings s(datei.string());
+    EXPECT_EQ(s.Werte().Path, "Data/Export/");
+    ScriptedUserMessages meldungen;
+    EXPECT_FALSE(s.Speichern(meldungen));
+    ASSERT_EQ(meldungen.Count(), 1u);
+    EXPECT_EQ(meldungen.Last().text,
+              "Die Exporteinstellungen (export.xml) konnten nicht gelesen werden und werden nicht gespeichert.");
+    EXPECT_EQ(Lies(datei), "<Export><Path>kaputt");
 }
