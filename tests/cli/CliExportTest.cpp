@@ -94,16 +94,6 @@ TEST_F(CliExport, OptionsReplaceClientCashBoxAndFolderForThisRunOnly)
     EXPECT_EQ(Lies(m_ordner.Pfad() / "export.xml"), m_exportXml);
 }
 
-TEST_F(CliExport, RelativeToFolderIsPrintedInFull)
-{
-    const fs::path vorher = fs::current_path();
-    fs::current_path(m_ordner.Pfad());
-    const CliErgebnis e = Cli({"export", m_kasse, "--month", "2004-03", "--to", "kassen/../kassen"});
-    fs::current_path(vorher);
-    EXPECT_EQ(e.Status, 0) << e.Fehler;
-    EXPECT_EQ(e.Aus, (m_ordner.Pfad() / "kassen" / "export_200403.zip").string() + "\n");
-}
-
 TEST_F(CliExport, MissingFolderFailsWithTheSystemTextAndCreatesNothing)
 {
     const fs::path fehlt = m_ordner.Pfad() / "fehlt";
@@ -124,19 +114,14 @@ TEST_F(CliExport, MissingFolderFailsWithTheSystemTextAndCreatesNothing)
 
 TEST_F(CliExport, MonthIsRequiredAndChecked)
 {
-    const std::pair<std::vector<std::string>, std::string> faelle[] = {
-        {{"export", m_kasse}, "Die Option --month fehlt.\n"},
-        {{"export", m_kasse, "--month", "2004-03", "--client", "-1"}, ""},
-        {{"export", m_kasse, "--month", "2004-13"}, ""},
-    };
-    for (const auto& [argumente, fehler] : faelle) {
+    for (const std::vector<std::string>& argumente : {std::vector<std::string>{"export", m_kasse},
+                                                      {"export", m_kasse, "--month", "2004-13"},
+                                                      {"export", m_kasse, "--month", "2004-03", "--client", "-1"}}) {
         const CliErgebnis e = Cli(argumente);
         EXPECT_EQ(e.Status, 1) << argumente.back();
         EXPECT_EQ(e.Aus, "");
-        EXPECT_FALSE(e.Fehler.empty());
-        if (!fehler.empty()) {
-            EXPECT_EQ(e.Fehler, fehler);
-        }
+        EXPECT_NE(e.Fehler.find("--"), std::string::npos) << e.Fehler;
     }
+    EXPECT_EQ(Cli({"export", m_kasse}).Fehler, "Die Option --month fehlt.\n");
     EXPECT_TRUE(fs::is_empty(m_ordner.Pfad() / "Data" / "Export"));
 }
