@@ -1,10 +1,10 @@
 #include "mainwindow/CBefehlstabelle.h"
 
+#include "export/dialog/CExportSettingsDlg.h"
 #include "mainwindow/CBuchungsBefehle.h"
 #include "mainwindow/CDatumAuswahl.h"
 #include "mainwindow/CKassenbuchDlg.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
-#include "export/dialog/CExportSettingsDlg.h"
 #include "masterdata/CFirmenverwaltungDlg.h"
 #include "storage/CSettings.h"
 
