@@ -1,5 +1,6 @@
 #include "mainwindow/CBefehlstabelle.h"
 
+#include "export/dialog/CExportSettingsDlg.h"
 #include "mainwindow/CBuchungsBefehle.h"
 #include "mainwindow/CDatumAuswahl.h"
 #include "mainwindow/CKassenbuchDlg.h"
@@ -44,15 +45,25 @@ void Info(W& w)
         false);
 }
 
+// The sheet keeps its settings in memory; only OK writes them back.
+void Export(W& w)
+{
+    w.RunModal([&] {
+        CExportSettingsDlg dlg(w, w.ExportDatei(), w.ProgrammOrdner(), w.Meldungen(), w.Dateidialoge(), &w);
+        if (w.RunDialog(dlg) == QDialog::Accepted)
+            dlg.Einstellungen().Speichern(w.Meldungen());
+    });
+}
+
 void DiscardEntry(W& w)
 {
     if (w.GetEntryState() != EntryState::Idle)
         w.SettlePendingEntry(SettleMode::Discard, true);
 }
 
-// Rows in menu order. The receipt-text and VAT-rate dialogs, the reports
-// and the export come with their own parts of the program; until then
-// their rows are in place without a handler.
+// Rows in menu order. The receipt-text and VAT-rate dialogs and the
+// reports come with their own parts of the program; until then their rows
+// are in place without a handler.
 const CBefehl kTabelle[] = {
     {.name = "actionNeu", .text = "&Neu...", .menue = M::Datei, .tasten = "Ctrl+N", .tasteImMenue = true,
      .tipp = "Legt eine neue Datenbank an", .leiste = 11, .symbol = I::New,
@@ -68,7 +79,7 @@ const CBefehl kTabelle[] = {
     {.name = "actionSchliessen", .text = "S&chließen", .menue = M::Datei, .tasten = "Ctrl+W",
      .tasteImMenue = true, .freigabe = F::Offen, .ausfuehren = [](W& w) { w.Steuerung().Close(); }},
     {.name = "actionExport", .text = "&Export...", .menue = M::Datei, .trennerDavor = true, .tipp = "Export",
-     .leiste = 23, .symbol = I::Export, .freigabe = F::Geladen},
+     .leiste = 23, .symbol = I::Export, .freigabe = F::Geladen, .ausfuehren = Export},
     // The recent files go between the separator before it and the one above.
     {.name = "actionBeenden", .text = "&Beenden", .menue = M::Datei, .trennerDavor = true, .leiste = 41,
      .symbol = I::Exit, .ausfuehren = [](W& w) { w.Beenden(); }},

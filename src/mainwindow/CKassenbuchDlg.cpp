@@ -38,6 +38,7 @@ CKassenbuchDlg::CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages
     , m_sitzung(sitzung)
     , m_settings(sitzung.Settings())
     , m_messages(messages)
+    , m_fileDialogs(fileDialogs)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("kassenbuchDlg"));
@@ -188,6 +189,16 @@ int CKassenbuchDlg::RunDialog(QDialog& dialog)
 std::string CKassenbuchDlg::LaenderDatei() const
 {
     return m_settings.GetAbsolute(CSettings::LaenderFile);
+}
+
+std::string CKassenbuchDlg::ExportDatei() const
+{
+    return m_settings.GetAbsolute(CSettings::ExportFile);
+}
+
+std::filesystem::path CKassenbuchDlg::ProgrammOrdner() const
+{
+    return m_settings.GetProgramFolder();
 }
 
 void CKassenbuchDlg::FirmaGeaendert()

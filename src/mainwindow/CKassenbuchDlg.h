@@ -22,6 +22,7 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -88,6 +89,11 @@ public:
     // country list's file as the settings name it, and the message boxes.
     std::string LaenderDatei() const;
     UserMessages& Meldungen() const { return m_messages; }
+    // What the export sheet needs besides: its settings file as the
+    // settings name it, the program folder, and the folder browser.
+    std::string ExportDatei() const;
+    std::filesystem::path ProgrammOrdner() const;
+    FileDialogs& Dateidialoge() const { return m_fileDialogs; }
     // After the company record was changed in a dialog: the cash book has
     // a change to save and the title shows the short name.
     void FirmaGeaendert();
@@ -152,6 +158,7 @@ private:
     CProgrammSitzung& m_sitzung;
     CSettings& m_settings;
     UserMessages& m_messages;
+    FileDialogs& m_fileDialogs;
     ModalDialogs& m_dialogs;
     CKassenbuchSteuerung* m_steuerung = nullptr;
     CDatumAuswahl* m_datumAuswahl = nullptr;
