@@ -201,6 +201,16 @@ TEST_F(FensterVerhalten, WakeUpShowsAndWithAFileSavesTheOpenOneFirst)
     fenster->Aufwecken(1, andere);
     EXPECT_TRUE(fenster->isVisible());
     EXPECT_EQ(Titel(), "Kuvex - Laden <Laden.kbx>");
+    // While a dialog works on the open cash book it is not pulled away.
+    messages.Queue(UserMessages::Answer::Ok);
+    modal.Queue(QStringLiteral("infoDlg"), [&](QDialog&) {
+        fenster->Aufwecken(3, andere);
+        return int(QDialog::Accepted);
+    });
+    Aktion("actionInfo")->trigger();
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, CKassenbuchDlg::DialogOffen);
+    EXPECT_EQ(Titel(), "Kuvex - Laden <Laden.kbx>");
     fenster->Aufwecken(3, andere);
     EXPECT_EQ(Titel(), "Kuvex - Kiosk <Andere.kbx>");
     ScriptedUserMessages still;
