@@ -139,7 +139,7 @@ void CUStDlg::Filtere(int index)
     const int code = index < 0 ? Alle : index;
     for (int r = 1; r < m_grid->GetRowCount(); ++r)
         m_grid->ShowRow(r, code == Alle || m_grid->GetItemData(r, GueltigAb) == code);
-    // A focus left on a row the filter hid would move that row unseen.
+    // Nothing stays selected that the user cannot see.
     const CCellID focus = m_grid->GetFocusCell();
     if (focus.IsValid() && !m_grid->IsRowShown(focus.row)) {
         m_grid->SetSelectedRange(-1, -1, -1, -1);
