@@ -113,18 +113,9 @@ void CBelegtexteDlg::FuelleGrid()
 {
     CStammdatenGrid& g = *m_grid;
     g.SetEditable(true);
-    g.SetColumnCount(SpaltenZahl);
-    g.SetFixedRowCount(1);
     g.SetListMode(true);
-    const char* const titel[] = {"Bezeichnung", "Info", "Art", "USt/%", "inaktiv", "Statistik"};
-    const int breiten[] = {190, 0, 92, 60, 40, 50};
-    for (int col = 0; col < SpaltenZahl; ++col) {
-        g.SetItemText(0, col, titel[col]);
-        g.SetItemFormat(0, col, GVF_CENTER | GVF_VCENTER | GVF_SINGLELINE | GVF_NOPREFIX);
-        if (breiten[col] > 0)
-            g.SetColumnWidth(col, breiten[col]);
-    }
-    g.SetFillColumn(Info, 432);
+    // "Info" takes the rest of the width.
+    g.SetColumns({"Bezeichnung", "Info", "Art", "USt/%", "inaktiv", "Statistik"}, {190, 0, 92, 60, 40, 50});
 
     const CBelegtexte* katalog = m_zugriff.GetBelegtexte();
     const int anzahl = katalog ? katalog->GetCount() : 0;

@@ -1,5 +1,8 @@
 #include "masterdata/CStammdatenGrid.h"
 
+#include "platform/Cp1252.h"
+#include "widgets/grid/GridDefs.h"
+
 #include <QEvent>
 
 #include <algorithm>
@@ -60,10 +63,26 @@ void CStammdatenGrid::OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers 
     CGridCtrl::OnKeyDown(key, repeatCount, modifiers);
 }
 
-void CStammdatenGrid::SetFillColumn(int col, int rest)
+void CStammdatenGrid::SetColumns(const std::vector<const char*>& titles, const std::vector<int>& widths)
 {
-    m_fillColumn = col;
-    m_rest = rest;
+    SetColumnCount(static_cast<int>(titles.size()));
+    SetFixedRowCount(1);
+    m_fillColumn = -1;
+    m_rest = 0;
+    for (int col = 0; col < GetColumnCount(); ++col) {
+        SetItemText(0, col, titles[static_cast<std::size_t>(col)]);
+        SetItemFormat(0, col, GVF_CENTER | GVF_VCENTER | GVF_SINGLELINE | GVF_NOPREFIX);
+        const int width = widths[static_cast<std::size_t>(col)];
+        if (width == 0) {
+            m_fillColumn = col;
+            continue;
+        }
+        // The widths suit a small dialog font; a larger one must not cut
+        // "inaktiv" to "ina...".
+        const int title = fontMetrics().horizontalAdvance(Cp1252::ToQString(GetItemText(0, col))) + 16;
+        SetColumnWidth(col, std::max(width, title));
+        m_rest += GetColumnWidth(col);
+    }
     FitFillColumn();
 }
 

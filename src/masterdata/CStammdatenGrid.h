@@ -7,6 +7,8 @@
 // row with a shown one would show the one and hide the other.
 #include "widgets/grid/CGridCtrl.h"
 
+#include <vector>
+
 class CStammdatenGrid : public CGridCtrl {
     Q_OBJECT
 public:
@@ -23,9 +25,11 @@ public:
     void SelectRow(int row, int col = 0);
     // Shows or hides row, at the heading's height when shown.
     void ShowRow(int row, bool shown);
-    // col takes what the other columns (rest pixels together) leave of
-    // the grid's width, whenever that changes.
-    void SetFillColumn(int col, int rest);
+    // Heading row 0 with these titles (centred) and the columns at these
+    // widths, each widened to show its whole title in the grid's font; the
+    // column of width 0 takes what the others leave of the grid's width,
+    // whenever that changes.
+    void SetColumns(const std::vector<const char*>& titles, const std::vector<int>& widths);
 
 signals:
     // Ctrl+Up (-1) or Ctrl+Down (+1), also while a cell is being edited.

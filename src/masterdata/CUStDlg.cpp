@@ -96,18 +96,9 @@ void CUStDlg::FuelleGrid()
 {
     CStammdatenGrid& g = *m_grid;
     g.SetEditable(true);
-    g.SetColumnCount(SpaltenZahl);
-    g.SetFixedRowCount(1);
     g.SetListMode(true);
-    const char* const titel[] = {"Bezeichnung", "g\xFCltig ab", "%-Satz", "inaktiv"};
-    const int breiten[] = {0, 90, 50, 40};
-    for (int col = 0; col < SpaltenZahl; ++col) {
-        g.SetItemText(0, col, titel[col]);
-        g.SetItemFormat(0, col, GVF_CENTER | GVF_VCENTER | GVF_SINGLELINE | GVF_NOPREFIX);
-        if (breiten[col] > 0)
-            g.SetColumnWidth(col, breiten[col]);
-    }
-    g.SetFillColumn(Bezeichnung, 180);
+    // The name takes the rest of the width.
+    g.SetColumns({"Bezeichnung", "g\xFCltig ab", "%-Satz", "inaktiv"}, {0, 90, 50, 40});
 
     const std::vector<int> ids = m_steuersaetze.GetIdsBySort(true);
     g.BeginUpdate();
