@@ -90,8 +90,14 @@ TEST_F(BelegtexteDlgTest, FillsRowsInSortOrderWithKindRateAndGreySystemText)
     Oeffne();
     EXPECT_EQ(dlg->windowTitle(), QString::fromUtf8("Belegtexte für das Kassenbuch"));
     const char* titel[] = {"Bezeichnung", "Info", "Art", "USt/%", "inaktiv", "Statistik"};
-    for (int col = 0; col < 6; ++col)
+    int andere = 0;
+    for (int col = 0; col < 6; ++col) {
         EXPECT_EQ(Grid().GetItemText(0, col), titel[col]);
+        EXPECT_GE(Grid().GetColumnWidth(col), Grid().fontMetrics().horizontalAdvance(QString::fromLatin1(titel[col])));
+        andere += col == 1 ? 0 : Grid().GetColumnWidth(col);
+    }
+    // "Info" takes what the other columns leave.
+    EXPECT_EQ(Grid().GetColumnWidth(1), Grid().viewport()->width() - andere);
     ASSERT_EQ(Grid().GetRowCount(), 10);
     EXPECT_EQ(Grid().GetItemText(1, 0), "Bankauszahlung");
     EXPECT_EQ(Grid().GetItemText(8, 0), "Bankeinzahlung");
