@@ -38,6 +38,7 @@ private:
     void List(const CCliArgumente& a);
     void Totals(const CCliArgumente& a);
     void Generate(const CCliArgumente& a);
+    void Export(const CCliArgumente& a);
 
     std::filesystem::path m_ordner;
     CStderrMessages m_meldungen;

@@ -1,12 +1,15 @@
 #include "mainwindow/CBefehlstabelle.h"
 
+#include "export/dialog/CExportSettingsDlg.h"
 #include "mainwindow/CBuchungsBefehle.h"
 #include "mainwindow/CDatumAuswahl.h"
 #include "mainwindow/CKassenbuchDlg.h"
+#include "mainwindow/CInfoDlg.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
 #include "masterdata/CBelegtexteDlg.h"
 #include "masterdata/CFirmenverwaltungDlg.h"
 #include "masterdata/CUStDlg.h"
+#include "platform/CHilfeFenster.h"
 #include "storage/CSettings.h"
 
 #include <QComboBox>
@@ -28,6 +31,7 @@ void Firma(W& w)
 {
     w.RunModal([&] {
         CFirmenverwaltungDlg dlg(w, w.LaenderDatei(), w.Meldungen(), &w);
+        QObject::connect(&dlg, &CFirmenverwaltungDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
         if (w.RunDialog(dlg) == QDialog::Accepted)
             w.FirmaGeaendert();
     });
@@ -37,6 +41,7 @@ void Belegtexte(W& w)
 {
     w.RunModal([&] {
         CBelegtexteDlg dlg(w, w.Meldungen(), &w);
+        QObject::connect(&dlg, &CBelegtexteDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
         if (w.RunDialog(dlg) == QDialog::Accepted)
             w.BelegtexteGeaendert();
     });
@@ -48,8 +53,29 @@ void Umsatzsteuer(W& w)
 {
     w.RunModal([&] {
         CUStDlg dlg(*w.GetSteuersaetze(), &w);
+        QObject::connect(&dlg, &CUStDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
         if (w.RunDialog(dlg) == QDialog::Accepted)
             w.SteuersaetzeGeaendert();
+    });
+}
+
+void Info(W& w)
+{
+    w.RunModal(
+        [&] {
+            CInfoDlg dlg(&w);
+            w.RunDialog(dlg);
+        },
+        false);
+}
+
+// The sheet keeps its settings in memory; only OK writes them back.
+void Export(W& w)
+{
+    w.RunModal([&] {
+        CExportSettingsDlg dlg(w, w.ExportDatei(), w.ProgrammOrdner(), w.Meldungen(), w.Dateidialoge(), &w);
+        if (w.RunDialog(dlg) == QDialog::Accepted)
+            dlg.Einstellungen().Speichern(w.Meldungen());
     });
 }
 
@@ -59,9 +85,8 @@ void DiscardEntry(W& w)
         w.SettlePendingEntry(SettleMode::Discard, true);
 }
 
-// Rows in menu order. The reports, the export, the help and the Info box
-// come with their own parts of the program; until then their rows are in
-// place without a handler.
+// Rows in menu order. The reports come with their own parts of the
+// program; until then their rows are in place without a handler.
 const CBefehl kTabelle[] = {
     {.name = "actionNeu", .text = "&Neu...", .menue = M::Datei, .tasten = "Ctrl+N", .tasteImMenue = true,
      .tipp = "Legt eine neue Datenbank an", .leiste = 11, .symbol = I::New,
@@ -77,7 +102,7 @@ const CBefehl kTabelle[] = {
     {.name = "actionSchliessen", .text = "S&chließen", .menue = M::Datei, .tasten = "Ctrl+W",
      .tasteImMenue = true, .freigabe = F::Offen, .ausfuehren = [](W& w) { w.Steuerung().Close(); }},
     {.name = "actionExport", .text = "&Export...", .menue = M::Datei, .trennerDavor = true, .tipp = "Export",
-     .leiste = 23, .symbol = I::Export, .freigabe = F::Geladen},
+     .leiste = 23, .symbol = I::Export, .freigabe = F::Geladen, .ausfuehren = Export},
     // The recent files go between the separator before it and the one above.
     {.name = "actionBeenden", .text = "&Beenden", .menue = M::Datei, .trennerDavor = true, .leiste = 41,
      .symbol = I::Exit, .ausfuehren = [](W& w) { w.Beenden(); }},
@@ -107,8 +132,9 @@ const CBefehl kTabelle[] = {
     {.name = "actionWarnNegative", .text = "&Kassennegativprüfung", .menue = M::Einstellungen,
      .option = CSettings::WarnNegative},
 
-    {.name = "actionHilfe", .text = "&Hilfe...", .menue = M::Hilfe, .tasten = "F1"},
-    {.name = "actionInfo", .text = "&Info...", .menue = M::Hilfe, .trennerDavor = true},
+    {.name = "actionHilfe", .text = "&Hilfe...", .menue = M::Hilfe, .tasten = "F1",
+     .ausfuehren = [](W& w) { w.Hilfe(CHilfeFenster::ThemaHauptfenster); }},
+    {.name = "actionInfo", .text = "&Info...", .menue = M::Hilfe, .trennerDavor = true, .ausfuehren = Info},
 
     // The push buttons of the working surface.
     {.name = "buttonMonatsuebersicht", .knopf = "buttonMonatsuebersicht", .freigabe = F::Offen},
