@@ -12,6 +12,7 @@
 #include "core/CBuchungen.h"
 #include "core/CSteuersaetze.h"
 #include "mainwindow/CKassenbuchDlg.h"
+#include "platform/CHilfeFenster.h"
 #include "storage/CKassenbuch.h"
 
 #include <QAbstractButton>
@@ -161,3 +162,27 @@ TEST_F(StammdatenBefehl, VatRatesAreWrittenToTheirFileOnOkAndLeftAloneOnCancel)
 }
 
 } // namespace
+
+TEST_F(StammdatenBefehl, F1InEitherDialogShowsItsHelpPage)
+{
+    OeffneLaden();
+    std::filesystem::copy(std::filesystem::path(KUVEX_SOURCE_DIR) / "data" / "hilfe", ordner / "hilfe");
+    const struct {
+        const char* aktion;
+        const char* dialog;
+        const char* grid;
+        int thema;
+    } faelle[] = {{"actionBelegtexte", "belegtexteDlg", "gridBelegtexte", 700},
+                  {"actionUmsatzsteuer", "ustDlg", "gridUSt", 800}};
+    for (const auto& fall : faelle) {
+        QString seite;
+        const auto hilfe = [&](CGridCtrl& grid) {
+            QTest::keyClick(&grid, Qt::Key_F1);
+            if (CHilfeFenster* fensterHilfe = fenster->HilfeFenster())
+                seite = fensterHilfe->AktuelleSeite();
+        };
+        modal.Queue(QString::fromLatin1(fall.dialog), Im(fall.grid, hilfe, "buttonAbbrechen"));
+        Aktion(fall.aktion)->trigger();
+        EXPECT_EQ(seite, QString::fromLatin1(CHilfeFenster::Seite(fall.thema))) << fall.dialog;
+    }
+}
