@@ -1,7 +1,7 @@
 #pragma once
 // What the receipt-text and VAT-rate dialog tests share: a small VAT-rate
-// file, a data access with a default catalogue and that table, and clicks
-// on grid rows as the user makes them.
+// file, a data access with a default catalogue and that table, and the
+// clicks the user makes on rows and buttons.
 #include "common/CDatenZugriff.h"
 #include "core/CBelegtexte.h"
 #include "core/CSteuersaetze.h"
@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QTest>
 
 #include <fstream>
@@ -37,8 +38,14 @@ inline std::string SteuerDatei()
         + Satz("steuerfrei \xD6sterreich", "\xD6sterreich", 4, 300, "0,0000", "1971-01-01")
         + Satz("Normalsatz \xD6sterreich", "\xD6sterreich", 5, 301, "20,0000", "1984-01-01")
         + Satz("alt", "Deutschland", 6, 500, "16,0000", "1998-04-01", true)
-        + Satz("Zoll", "", 7, 600, "5,0000", "2001-01-01")
-        + "</Steuersaetze>\n";
+        + Satz("Zoll", "", 7, 600, "5,0000", "2001-01-01") + "</Steuersaetze>\n";
+}
+
+template <class Dokument> std::string Bytes(const Dokument& dokument)
+{
+    std::ostringstream out;
+    dokument.SaveStream(out);
+    return out.str();
 }
 
 class Zugriff : public CDatenZugriff {
@@ -60,13 +67,7 @@ public:
     const CSteuersaetze* GetSteuersaetze() const override { return steuer.get(); }
     bool SettlePendingEntry(SettleMode, bool) override { return true; }
     void SetAvailable(bool) override {}
-
-    std::string Katalog() const
-    {
-        std::ostringstream out;
-        katalog->SaveStream(out);
-        return out.str();
-    }
+    std::string Katalog() const { return Bytes(*katalog); }
 
     std::unique_ptr<CBelegtexte> katalog = std::make_unique<CBelegtexte>();
     std::unique_ptr<CSteuersaetze> steuer;
@@ -78,6 +79,13 @@ inline void KlickeZeile(CGridCtrl& grid, int row, Qt::KeyboardModifiers mods = {
     const QRect zelle = grid.visualRect(grid.model()->index(row, 0));
     ASSERT_TRUE(zelle.isValid()) << "row " << row << " is not on screen";
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, mods, zelle.center());
+}
+
+inline void KlickeKnopf(QWidget& dlg, const char* name)
+{
+    auto* knopf = dlg.findChild<QAbstractButton*>(QString::fromLatin1(name));
+    ASSERT_NE(knopf, nullptr) << name;
+    knopf->click();
 }
 
 // The row whose first column reads text, or -1.
