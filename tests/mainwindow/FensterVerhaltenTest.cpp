@@ -12,6 +12,7 @@
 #include "storage/CSettings.h"
 
 #include <QAction>
+#include <QImageReader>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
@@ -245,6 +246,8 @@ TEST_F(FensterVerhalten, LogoShowsTheHandAndOpensTheLinkOfTheSettings)
     auto* logo = fenster->findChild<CLogo*>(QStringLiteral("logo"));
     ASSERT_NE(logo, nullptr);
     EXPECT_NE(logo->movie(), nullptr);
+    // The whole picture, not what the row of buttons leaves of it.
+    EXPECT_EQ(logo->size(), QImageReader(QString::fromStdString((ordner / "logo.gif").string())).size());
     EXPECT_EQ(logo->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(logo, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
