@@ -119,11 +119,16 @@ void CBelegtexteDlg::FuelleGrid()
 
     const CBelegtexte* katalog = m_zugriff.GetBelegtexte();
     const int anzahl = katalog ? katalog->GetCount() : 0;
-    // The display order; entries with equal keys keep catalogue order.
+    // The display order; entries with equal keys keep catalogue order. The
+    // keys are read once: each read walks the document to its entry.
+    std::vector<int> schluessel(static_cast<std::size_t>(anzahl));
+    for (int i = 0; i < anzahl; ++i)
+        schluessel[static_cast<std::size_t>(i)] = katalog->GetSort(i);
     std::vector<int> folge(static_cast<std::size_t>(anzahl));
     std::iota(folge.begin(), folge.end(), 0);
-    std::stable_sort(folge.begin(), folge.end(),
-                     [katalog](int a, int b) { return katalog->GetSort(a) < katalog->GetSort(b); });
+    std::stable_sort(folge.begin(), folge.end(), [&schluessel](int a, int b) {
+        return schluessel[static_cast<std::size_t>(a)] < schluessel[static_cast<std::size_t>(b)];
+    });
     g.BeginUpdate();
     g.SetRowCount(1 + anzahl);
     for (int r = 1; r <= anzahl; ++r) {
