@@ -207,6 +207,19 @@ void CKassenbuchDlg::FirmaGeaendert()
     Refresh();
 }
 
+void CKassenbuchDlg::BelegtexteGeaendert()
+{
+    m_steuerung->SetModified(true);
+    Refresh();
+}
+
+bool CKassenbuchDlg::SteuersaetzeGeaendert()
+{
+    const bool gespeichert = m_sitzung.SaveSteuersaetze();
+    Refresh();
+    return gespeichert;
+}
+
 bool CKassenbuchDlg::CheckNegative()
 {
     const CBuchungen* journal = GetBuchungen();
