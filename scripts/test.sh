@@ -4,4 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-cd build && ctest --output-on-failure -j2
+(cd build && ctest --output-on-failure -j2)
+# The Debian package, built and used from an unpacked root.
+scripts/check-package.sh build

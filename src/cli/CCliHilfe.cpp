@@ -23,7 +23,8 @@ std::string CCliHilfe::Uebersicht()
            "R\xFC" "ckgabewert: 0 bei Erfolg, 1 bei einem Fehler, 2 wenn \"settings.xml\"\n"
            "oder die Steuersatzdatei fehlt.\n"
            "\n"
-           "Hilfe zu einem Befehl: kuvex-cli BEFEHL --help\n";
+           "Hilfe zu einem Befehl: kuvex-cli BEFEHL --help\n"
+           "Version und Datenordner: kuvex-cli --version\n";
 }
 
 std::string CCliHilfe::Befehl(const std::string& befehl)
