@@ -5,6 +5,8 @@
 #include "mainwindow/CKassenbuchDlg.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
 #include "masterdata/CFirmenverwaltungDlg.h"
+#include "reports/CMonatsUebersichtDlg.h"
+#include "reports/CReportStarter.h"
 #include "storage/CSettings.h"
 
 #include <QComboBox>
@@ -31,15 +33,32 @@ void Firma(W& w)
     });
 }
 
+template <CReportStarter::Bericht bericht>
+void Bericht(W& w)
+{
+    w.RunModal([&] {
+        CReportStarter starter(bericht, w, w.Dialoge(), w.Dateidialoge(), w.Meldungen());
+        starter.Open(&w);
+    });
+}
+
+void Monatsuebersicht(W& w)
+{
+    w.RunModal([&] {
+        CMonatsUebersichtDlg dlg(w, &w);
+        w.RunDialog(dlg);
+    });
+}
+
 void DiscardEntry(W& w)
 {
     if (w.GetEntryState() != EntryState::Idle)
         w.SettlePendingEntry(SettleMode::Discard, true);
 }
 
-// Rows in menu order. The receipt-text and VAT-rate dialogs, the
-// reports, the export, the help and the Info box come with their own parts
-// of the program; until then their rows are in place without a handler.
+// Rows in menu order. The receipt-text and VAT-rate dialogs, the export,
+// the help and the Info box come with their own parts of the program;
+// until then their rows are in place without a handler.
 const CBefehl kTabelle[] = {
     {.name = "actionNeu", .text = "&Neu...", .menue = M::Datei, .tasten = "Ctrl+N", .tasteImMenue = true,
      .tipp = "Legt eine neue Datenbank an", .leiste = 11, .symbol = I::New,
@@ -69,9 +88,11 @@ const CBefehl kTabelle[] = {
 
     // The menu shows no key for the cash report, though Ctrl+P starts it.
     {.name = "actionKassenbericht", .text = "&Kassenbericht", .menue = M::Auswertungen, .tasten = "Ctrl+P",
-     .tipp = "Drucken", .leiste = 21, .symbol = I::Report, .knopf = "buttonKassenbericht", .freigabe = F::Geladen},
+     .tipp = "Drucken", .leiste = 21, .symbol = I::Report, .knopf = "buttonKassenbericht", .freigabe = F::Geladen,
+     .ausfuehren = Bericht<CReportStarter::Bericht::Kassenbericht>},
     {.name = "actionStatistik", .text = "&Statistik", .menue = M::Auswertungen, .tipp = "Statistik", .leiste = 22,
-     .symbol = I::Statistics, .knopf = "buttonStatistik", .freigabe = F::Geladen},
+     .symbol = I::Statistics, .knopf = "buttonStatistik", .freigabe = F::Geladen,
+     .ausfuehren = Bericht<CReportStarter::Bericht::Statistik>},
 
     {.name = "actionAutostart", .text = "mit Windows &starten", .menue = M::Einstellungen,
      .option = CSettings::Autostart},
@@ -88,7 +109,8 @@ const CBefehl kTabelle[] = {
     {.name = "actionInfo", .text = "&Info...", .menue = M::Hilfe, .trennerDavor = true},
 
     // The push buttons of the working surface.
-    {.name = "buttonMonatsuebersicht", .knopf = "buttonMonatsuebersicht", .freigabe = F::Offen},
+    {.name = "buttonMonatsuebersicht", .knopf = "buttonMonatsuebersicht", .freigabe = F::Offen,
+     .ausfuehren = Monatsuebersicht},
     {.name = "buttonNeu", .knopf = "buttonNeu", .freigabe = F::Offen,
      .ausfuehren = [](W& w) { w.Befehle().NeueBuchung(); }},
     {.name = "buttonSpeichern", .knopf = "buttonSpeichern", .freigabe = F::Erfassung, .ausfuehren = SaveEntry},

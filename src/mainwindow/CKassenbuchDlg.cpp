@@ -31,6 +31,7 @@ CKassenbuchDlg::CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages
     , m_settings(sitzung.Settings())
     , m_messages(messages)
     , m_dialogs(dialogs)
+    , m_fileDialogs(fileDialogs)
 {
     setObjectName(QStringLiteral("kassenbuchDlg"));
     setWindowTitle(QStringLiteral("Kuvex"));

@@ -81,6 +81,9 @@ public:
     // country list's file as the settings name it, and the message boxes.
     std::string LaenderDatei() const;
     UserMessages& Meldungen() const { return m_messages; }
+    // What the reports' preview runs its printer and file dialogs through.
+    ModalDialogs& Dialoge() const { return m_dialogs; }
+    FileDialogs& Dateidialoge() const { return m_fileDialogs; }
     // After the company record was changed in a dialog: the cash book has
     // a change to save and the title shows the short name.
     void FirmaGeaendert();
@@ -134,6 +137,7 @@ private:
     CSettings& m_settings;
     UserMessages& m_messages;
     ModalDialogs& m_dialogs;
+    FileDialogs& m_fileDialogs;
     CKassenbuchSteuerung* m_steuerung = nullptr;
     CDatumAuswahl* m_datumAuswahl = nullptr;
     CHauptfensterFlaeche* m_flaeche = nullptr;

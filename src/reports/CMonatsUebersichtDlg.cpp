@@ -34,6 +34,9 @@ CMonatsUebersichtDlg::CMonatsUebersichtDlg(const CDatenZugriff& zugriff, QWidget
 {
     setObjectName(QStringLiteral("monatsUebersichtDlg"));
     setWindowTitle(QStringLiteral("Kassen-Monatsübersicht"));
+    // The column widths are pixels made for a small dialog font; with the
+    // desktop's larger one "Mo, 01." would not fit its column.
+    setFont(QFont(QStringLiteral("Arial"), 8));
 
     m_titel = FetterText(this, "labelTitel", QStringLiteral("Monat Jahr - POS-Kasse"), 13);
     m_waehrung = FetterText(this, "labelWaehrung", QStringLiteral("alle Werte in EUR"), 11);

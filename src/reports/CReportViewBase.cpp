@@ -31,14 +31,20 @@ bool CReportViewBase::Drucke(QPagedPaintDevice& device, int von, int bis)
     for (int seite = erste; seite <= letzte; ++seite) {
         if (seite > erste)
             device.newPage();
-        CReportPage page(painter, device.width() / dpiX, device.height() / dpiY, dpiX, dpiY, true);
-        m_page = &page;
-        m_currentPage = seite;
-        m_usableWidth = page.Right() - LeftMargin;
-        PrintReportPage(seite);
-        m_page = nullptr;
+        ZeichneSeite(painter, device.width() / dpiX, device.height() / dpiY, dpiX, dpiY, seite);
     }
     return painter.end();
+}
+
+void CReportViewBase::ZeichneSeite(QPainter& painter, double width, double height, double dpiX, double dpiY,
+                                   int page)
+{
+    CReportPage surface(painter, width, height, dpiX, dpiY, true);
+    m_page = &surface;
+    m_currentPage = page;
+    m_usableWidth = surface.Right() - LeftMargin;
+    PrintReportPage(page);
+    m_page = nullptr;
 }
 
 bool CReportViewBase::SchreibePdf(const QString& pfad)

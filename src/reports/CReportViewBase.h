@@ -13,6 +13,7 @@
 #include "reports/CReportPage.h"
 
 class QPagedPaintDevice;
+class QPainter;
 
 class CReportViewBase {
 public:
@@ -34,6 +35,9 @@ public:
     // The whole report as an A4 landscape PDF with its fonts embedded,
     // replacing the file only once it is complete.
     bool SchreibePdf(const QString& pfad);
+    // One page of the prepared report on any painter whose printable area
+    // is width x height inches at the given resolution.
+    void ZeichneSeite(QPainter& painter, double width, double height, double dpiX, double dpiY, int page);
 
     int PageCount() const { return m_pageCount; }
     int RowsPerPage() const { return m_rowsPerPage; }
