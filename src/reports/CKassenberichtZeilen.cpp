@@ -44,11 +44,15 @@ void CKassenberichtZeilen::Baue(const CBuchungen& journal, const CSteuersaetze* 
     CBetrag anfangsbestand;
     const int n = journal.GetCount();
     for (int i = 0; i < n; ++i) {
-        const CDatum d = journal.GetItem(i).Datum;
-        if (d < start)
-            anfangsbestand += journal.GetLineSum(i, SumMode::Net);
-        else if (d < ende)
-            m_treffer.emplace_back(d.Seconds(), i);
+        const CBuchungssatz& satz = journal.GetItem(i);
+        if (satz.Datum < start) {
+            // The net sum of the booking, as GetSumBefore adds it; summed
+            // here so the journal is walked once for both.
+            for (const CBuchungszeile& z : satz.Zeilen)
+                anfangsbestand += z.Einnahme - z.Ausgabe;
+        } else if (satz.Datum < ende) {
+            m_treffer.emplace_back(satz.Datum.Seconds(), i);
+        }
     }
     if (m_treffer.empty())
         return;

@@ -179,3 +179,18 @@ TEST_F(StatistikZeilen, ASectionLongerThanAPageGoesOnAtRowZero)
     EXPECT_EQ(std::make_pair(z[31].Seite, z[31].Reihe), std::make_pair(2, 0));
     EXPECT_EQ(s.Seiten(), 2);
 }
+
+// One walk with a lookup by name gives what one walk per listed text
+// gives, also for a text the catalogue lists twice.
+TEST_F(StatistikZeilen, ATextListedTwiceCountsInBothRows)
+{
+    Text("Verkauf", 1);
+    Text("Verkauf", 1);
+    Buche(j, Tag(2004, 5, 3), {"Verkauf", Eur(5)});
+    s.Baue(j, texte, 2004, 5);
+    ASSERT_EQ(s.Zeilen().size(), 5u);
+    EXPECT_EQ(s.Zeilen()[0].Werte[S::Jahr], Eur(5));
+    EXPECT_EQ(s.Zeilen()[1].Werte[S::Jahr], Eur(5));
+    EXPECT_EQ(s.Zeilen()[2].Werte[S::Jahr], Eur(10));
+    EXPECT_EQ(s.Zeilen()[0].Werte[S::JahrAnteil], Eur(50));
+}
