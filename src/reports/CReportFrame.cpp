@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "core/UserMessages.h"
 #include "platform/Cp1252.h"
 #include "platform/FileDialogs.h"
@@ -41,8 +43,8 @@ CReportFrame::CReportFrame(CReportViewBase& view, ModalDialogs& dialogs, FileDia
     };
     knopf("buttonDrucken", QStringLiteral("&Drucken..."), [this] { Drucken(); });
     knopf("buttonPdf", QStringLiteral("Als PDF speichern..."), [this] { AlsPdfSpeichern(); });
-    knopf("buttonNaechste", QStringLiteral("&Nächste"), [this] { Step(1); });
-    knopf("buttonVorherige", QStringLiteral("&Vorherige"), [this] { Step(-1); });
+    m_naechste = knopf("buttonNaechste", QStringLiteral("&Nächste"), [this] { Step(1); });
+    m_vorherige = knopf("buttonVorherige", QStringLiteral("&Vorherige"), [this] { Step(-1); });
     m_seiten = knopf("buttonSeiten", QStringLiteral("&Zwei Seiten"), [this] { ToggleTwoPages(); });
     knopf("buttonVergroessern", QStringLiteral("Ver&größern"), [this] { m_preview->zoomIn(); });
     knopf("buttonVerkleinern", QStringLiteral("Ver&kleinern"), [this] { m_preview->zoomOut(); });
@@ -76,8 +78,15 @@ CReportFrame::~CReportFrame()
 
 void CReportFrame::UpdatePageLabel()
 {
-    const int seite = m_preview->currentPage();
     const bool zwei = m_preview->viewMode() == QPrintPreviewWidget::FacingPagesView;
+    // With two pages side by side the preview's own current page is
+    // whichever of the two it finds nearer; the page stepped to stays.
+    if (!zwei)
+        m_aktuelleSeite = m_preview->currentPage();
+    m_aktuelleSeite = std::clamp(m_aktuelleSeite, 1, std::max(1, m_preview->pageCount()));
+    const int seite = m_aktuelleSeite;
+    m_naechste->setEnabled(seite + (zwei ? 1 : 0) < m_preview->pageCount());
+    m_vorherige->setEnabled(seite > 1);
     if (zwei && seite < m_preview->pageCount())
         m_seite->setText(QStringLiteral("Seiten %1-%2").arg(seite).arg(seite + 1));
     else
@@ -89,12 +98,16 @@ void CReportFrame::ToggleTwoPages()
     const bool zwei = m_preview->viewMode() != QPrintPreviewWidget::FacingPagesView;
     m_preview->setViewMode(zwei ? QPrintPreviewWidget::FacingPagesView : QPrintPreviewWidget::SinglePageView);
     m_seiten->setText(zwei ? QStringLiteral("&Eine Seite") : QStringLiteral("&Zwei Seiten"));
+    m_preview->setCurrentPage(m_aktuelleSeite);
     UpdatePageLabel();
 }
 
 void CReportFrame::Step(int pages)
 {
-    m_preview->setCurrentPage(m_preview->currentPage() + pages);
+    m_aktuelleSeite = std::clamp(m_aktuelleSeite + pages, 1, std::max(1, m_preview->pageCount()));
+    m_preview->setCurrentPage(m_aktuelleSeite);
+    if (m_preview->viewMode() != QPrintPreviewWidget::FacingPagesView)
+        m_aktuelleSeite = m_preview->currentPage();
     UpdatePageLabel();
 }
 

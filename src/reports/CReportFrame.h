@@ -41,6 +41,9 @@ private:
     UserMessages& m_messages;
     std::unique_ptr<QPrinter> m_printer;     // the preview's; must outlive it
     QPrintPreviewWidget* m_preview = nullptr;
+    QPushButton* m_naechste = nullptr;
+    QPushButton* m_vorherige = nullptr;
     QPushButton* m_seiten = nullptr;
     QLabel* m_seite = nullptr;
+    int m_aktuelleSeite = 1;
 };
