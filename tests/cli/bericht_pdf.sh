@@ -2,7 +2,8 @@
 # The PDFs of kuvex-cli report for a generated month, read back with
 # poppler-utils: A4 landscape, fonts embedded, one "Summen/Tagessaldo" per
 # day with bookings, the last balance equal to the month's cash balance,
-# and "Seite n von N" on every one of the N pages.
+# and "Seite n von N" on every one of the N pages; nothing on standard
+# output or error, the cash book untouched.
 # Usage: bericht_pdf.sh PROGRAMMORDNER
 set -euo pipefail
 bin=$1
@@ -19,8 +20,14 @@ fail() { echo "FEHLER: $*"; exit 1; }
 
 "$cli" new "$kasse"
 "$cli" generate "$kasse" --count 20000 --seed 11
-"$cli" report "$kasse" --cash --month 2004-03 --pdf "$work/kasse.pdf"
-"$cli" report "$kasse" --stats --month 2004-03 --pdf "$work/statistik.pdf"
+cp "$kasse" "$work/vorher.kbx"
+for art in cash stats; do
+  pdf=$([ $art = cash ] && echo kasse || echo statistik)
+  "$cli" report "$kasse" --$art --month 2004-03 --pdf "$work/$pdf.pdf" >"$work/aus" 2>"$work/fehler"
+  [ ! -s "$work/aus" ] && [ ! -s "$work/fehler" ] || fail "report --$art schreibt: $(cat "$work/aus" "$work/fehler")"
+done
+cmp -s "$kasse" "$work/vorher.kbx" || fail "report hat das Kassenbuch verändert"
+ls -A "$work" | grep -q '\.tmp-' && fail "temporäre Datei liegt noch da"
 
 for pdf in kasse statistik; do
   info=$(pdfinfo "$work/$pdf.pdf")
@@ -49,6 +56,9 @@ letzte=$(grep "Summen/Tagessaldo" <<<"$text" | tail -1 | awk '{ print $NF }')
 buchungen=$("$cli" list "$kasse" --month 2004-03 | tail -n +2 | wc -l)
 zeilen=$(grep -c "^ *[0-9][0-9]\.03\.2004 " <<<"$text")
 [ "$buchungen" = "$zeilen" ] || fail "$zeilen Buchungszeilen für $buchungen Buchungen"
+
+"$cli" report "$kasse" --cash --day 2004-03-05 --pdf "$work/tag.pdf"
+grep -q "Kassenbericht vom 5. März 2004" <<<"$(pdftotext "$work/tag.pdf" -)" || fail "Titel des Tagesberichts"
 
 text=$(pdftotext -layout "$work/statistik.pdf" -)
 for t in "Statistik vom März 2004" "Lfd. Jahr" "Vorjahr" "VJ-Monat" "Summen der Einnahmen" "Summen der Ausgaben" "Saldo"; do

@@ -1,8 +1,7 @@
 // The report commands of the main window: the preview runs through the
-// dialog runner with the window hidden and unavailable, comes back by
-// "&Schließen" or the close box, saves as PDF through the file dialog;
-// a cancelled question opens nothing; the monthly overview shows the
-// selected month.
+// dialog runner with the window hidden and unavailable and comes back by
+// "&Schließen" or the close box; a cancelled question opens nothing; the
+// monthly overview shows the selected month.
 #include "HauptfensterTestBasis.h"
 
 #include "bookinggrids/CBuchungEingabe.h"
@@ -12,7 +11,6 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QFile>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
@@ -90,29 +88,6 @@ TEST_F(BerichtBefehl, TheCloseBoxBringsTheWindowBackToo)
     EXPECT_TRUE(fenster->isVisible());
     EXPECT_TRUE(fenster->windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(fenster->IsAvailable());
-}
-
-TEST_F(BerichtBefehl, SaveAsPdfAsksForTheFileAndWritesTheReport)
-{
-    Oeffne();
-    const QString pdf = QString::fromStdString(Pfad("Bericht.pdf"));
-    dialogs.Queue(QStringList{QString(), pdf});   // first cancelled, then chosen
-    ImFenster im;
-    modal.Queue(QStringLiteral("reportFrame"), Vorschau(im, [&](QDialog& frame) {
-        auto* knopf = frame.findChild<QPushButton*>(QStringLiteral("buttonPdf"));
-        knopf->click();
-        EXPECT_FALSE(QFile::exists(pdf));
-        knopf->click();
-        frame.reject();
-    }));
-    Aktion("actionKassenbericht")->trigger();
-    ASSERT_EQ(dialogs.Count(), 2u);
-    EXPECT_EQ(dialogs.Last().kind, ScriptedFileDialogs::Kind::SavePdf);
-    EXPECT_EQ(dialogs.Last().initialName, "Kassenbericht.pdf");
-    QFile datei(pdf);
-    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
-    EXPECT_EQ(datei.read(5), "%PDF-");
-    EXPECT_EQ(messages.Count(), 0u);
 }
 
 TEST_F(BerichtBefehl, CancellingThePendingBookingOpensNothing)

@@ -21,37 +21,35 @@ struct Teil {
     std::string notiz;
 };
 
-inline int Buche(CBuchungen& j, CDatum datum, const Teil& t, const std::string& rgnr = {})
+inline int Lege(CBuchungen& j, CDatum datum, const std::vector<Teil>& teile, bool aufteilung,
+                const std::string& notiz)
 {
     const int i = j.AddItem();
     j.GetItem(i).Datum = datum;
-    j.GetItem(i).RgNr = rgnr;
-    const int k = j.AddLine(i);
-    CBuchungszeile& z = j.GetItem(i, k);
-    z.Bezeichnung = t.text;
-    z.Einnahme = t.ein;
-    z.Ausgabe = t.aus;
-    z.UStID = static_cast<std::int16_t>(t.ust);
-    z.Notiz = t.notiz;
-    return i;
-}
-
-inline int BucheAufteilung(CBuchungen& j, CDatum datum, const std::vector<Teil>& teile,
-                           const std::string& notiz = {})
-{
-    const int i = j.AddItem();
-    j.GetItem(i).Datum = datum;
-    j.GetItem(i).Aufteilung = true;
+    j.GetItem(i).Aufteilung = aufteilung;
     j.GetItem(i).Notiz = notiz;
     for (const Teil& t : teile) {
-        const int k = j.AddLine(i);
-        CBuchungszeile& z = j.GetItem(i, k);
+        CBuchungszeile& z = j.GetItem(i, j.AddLine(i));
         z.Bezeichnung = t.text;
         z.Einnahme = t.ein;
         z.Ausgabe = t.aus;
         z.UStID = static_cast<std::int16_t>(t.ust);
         z.Notiz = t.notiz;
     }
+    return i;
+}
+
+inline int BucheAufteilung(CBuchungen& j, CDatum datum, const std::vector<Teil>& teile,
+                           const std::string& notiz = {})
+{
+    return Lege(j, datum, teile, true, notiz);
+}
+
+// A plain booking of one line.
+inline int Buche(CBuchungen& j, CDatum datum, const Teil& t, const std::string& rgnr = {})
+{
+    const int i = Lege(j, datum, {t}, false, {});
+    j.GetItem(i).RgNr = rgnr;
     return i;
 }
 

@@ -1,6 +1,6 @@
-// The page framework: the centring offset and what it moves, the title
-// lines, the footer's page count also for a printed range, and reports
-// that have nothing to prepare from.
+// The page framework: the centring offset and what it moves, the footer's
+// page count also for a printed range, and reports that have nothing to
+// prepare from (the title lines are read back by tests/cli/bericht_pdf.sh).
 #include "BerichtJournal.h"
 
 #include "core/CBelegtexte.h"
@@ -133,46 +133,6 @@ TEST(ReportDruck, FooterCountsAllPagesAlsoForARange)
     EXPECT_TRUE(text.contains(QStringLiteral("Gedruckt am 05.03.2004 um 14:07")));
     EXPECT_TRUE(text.contains(QStringLiteral("Summen/Tagessaldo")));
     EXPECT_FALSE(text.contains(QStringLiteral("Anfangsbestand")));   // on page 1
-}
-
-TEST(ReportDruck, TitleLinesOfBothReports)
-{
-    Fixture f;
-    f.firma.SetName("Laden");
-    f.firma.SetOrt("Graz");
-    f.firma.SetWaehrung("EUR");
-    Buche(f.journal, Tag(2004, 5, 5), {"Verkauf", Eur(1)});
-    struct Fall {
-        std::unique_ptr<CReportViewBase> view;
-        const char* titel;
-    };
-    Fall faelle[] = {
-        {std::make_unique<CKassabuchReportView>(f.Daten(2004, 5, 5, false)), "Kassenbericht vom 5. Mai 2004"},
-        {std::make_unique<CKassabuchReportView>(f.Daten(2004, 5, 5, true)), "Kassenbericht vom Mai 2004"},
-        {std::make_unique<CStatistikReportView>(f.Daten(2004, 5, 5, false)), "Statistik vom Mai 2004"},
-    };
-    for (Fall& fall : faelle) {
-        const QString text = PdfText(*fall.view);
-        if (text.isEmpty())
-            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-        EXPECT_TRUE(text.contains(QStringLiteral("Laden - Graz")));
-        EXPECT_TRUE(text.contains(QString::fromLatin1(fall.titel))) << text.toStdString();
-        EXPECT_TRUE(text.contains(QStringLiteral("- Angaben in EUR -")));
-    }
-}
-
-TEST(ReportDruck, NoBookingsPrintOnePageWithoutRows)
-{
-    Fixture f;
-    Buche(f.journal, Tag(2004, 4, 1), {"Verkauf", Eur(1)});
-    CKassabuchReportView view(f.Daten(2004, 3, 5, true));
-    const QString text = PdfText(view);
-    if (text.isEmpty())
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    EXPECT_EQ(view.PageCount(), 1);
-    EXPECT_TRUE(text.contains(QStringLiteral("Seite 1 von 1")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Saldo")));            // the header band
-    EXPECT_FALSE(text.contains(QStringLiteral("Anfangsbestand")));
 }
 
 TEST(ReportDruck, NothingToPrepareFromPrintsNothing)

@@ -112,6 +112,8 @@ TEST_F(ReportFrame, SaveAsPdfWritesEveryPageOrSaysWhy)
     const QString pdf = dir.filePath(QStringLiteral("bericht.pdf"));
     files.Queue(pdf);
     Knopf("buttonPdf")->click();
+    EXPECT_EQ(files.Last().kind, ScriptedFileDialogs::Kind::SavePdf);
+    EXPECT_EQ(files.Last().initialName, "Kassenbericht.pdf");
     EXPECT_EQ(Seiten(pdf), 2);
     EXPECT_EQ(messages.Count(), 0u);
 
