@@ -41,7 +41,9 @@ bool CReportStarter::Open(QWidget* parent)
     if (parent)
         parent->hide();
     {
-        CReportFrame frame(*view, m_dialogs, m_fileDialogs, m_messages, nullptr);
+        // Owned by the hidden window, the preview is never the program's
+        // last window: closing it must not end the program.
+        CReportFrame frame(*view, m_dialogs, m_fileDialogs, m_messages, parent);
         m_dialogs.Run(frame);
     }
     if (parent && sichtbar) {
