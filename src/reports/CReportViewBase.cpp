@@ -74,7 +74,9 @@ double CReportViewBase::PrintTitle(const QString& title, bool monthOnly)
     CReportPage& p = *m_page;
     p.SetFontFace(QStringLiteral("Arial"));
     const CFirma* firma = m_daten.firma;
-    const QString name = firma ? Cp1252::ToQString(firma->GetName()) : QString();
+    QString name = firma ? Cp1252::ToQString(firma->GetName()) : QString();
+    // A name of several lines keeps them on the page, without stray CRs.
+    name.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     const QString ort = firma ? Cp1252::ToQString(firma->GetOrt()) : QString();
     const QString waehrung = firma ? Cp1252::ToQString(firma->GetWaehrung()) : QString();
     const QString monat = Monatsnamen::Name(m_daten.monat);
