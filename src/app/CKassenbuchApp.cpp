@@ -1,19 +1,30 @@
 #include "app/CKassenbuchApp.h"
 
+#include "app/CSharedInstance.h"
 #include "core/UserMessages.h"
+#include "core/Windows1252.h"
 #include "mainwindow/CKassenbuchDlg.h"
+#include "platform/CDesktopDateien.h"
 #include "storage/CProgrammSitzung.h"
 #include "storage/CSettings.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+
 const char* const CKassenbuchApp::FatalerFehler =
     "Ein schwerwiegender Fehler ist aufgetreten. Das Programm wird beendet.";
+const char* const CKassenbuchApp::Gerettet = "Die Buchungen wurden gesichert in: ";
+const char* const CKassenbuchApp::OhneSplash = "--no-splash";
 
 CKassenbuchApp::CKassenbuchApp(std::filesystem::path programFolder, UserMessages& messages,
-                               FileDialogs& fileDialogs, ModalDialogs& dialogs)
+                               FileDialogs& fileDialogs, ModalDialogs& dialogs, TrayIcon& tray, Optionen optionen)
     : m_folder(std::move(programFolder))
     , m_messages(messages)
     , m_fileDialogs(fileDialogs)
     , m_dialogs(dialogs)
+    , m_tray(tray)
+    , m_optionen(std::move(optionen))
 {
 }
 
@@ -24,20 +35,66 @@ CSettings* CKassenbuchApp::Settings() const
     return m_sitzung ? &m_sitzung->Settings() : nullptr;
 }
 
-bool CKassenbuchApp::Start(const QStringList& arguments, bool show)
+QIcon CKassenbuchApp::Symbol(const std::filesystem::path& programFolder)
 {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const std::filesystem::path file = programFolder / "icons" / ("kuvex-" + std::to_string(size) + ".png");
+        if (std::filesystem::exists(file))
+            icon.addFile(QString::fromStdString(file.string()), QSize(size, size));
+    }
+    return icon;
+}
+
+bool CKassenbuchApp::Start(const QStringList& given, bool show)
+{
+    QStringList arguments = given;
+    int splashMs = m_optionen.splashMs;
+    if (arguments.removeAll(QString::fromLatin1(OhneSplash)) > 0)
+        splashMs = 0;
+
+    m_status = 1;
+    m_instanz = std::make_unique<CSharedInstance>(
+        m_messages, m_optionen.kanal.isEmpty() ? CSharedInstance::DefaultName() : m_optionen.kanal);
+    if (!m_instanz->CheckSingleInstance(arguments)) {
+        m_status = m_instanz->HatUebergeben() ? 0 : 1;
+        m_instanz.reset();
+        return false;
+    }
+
+    const std::string program = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    if (m_optionen.dateiTyp)
+        desktop_dateien::RegistriereDateiTyp(desktop_dateien::DataHome(), program,
+                                             (m_folder / "icons" / "kuvex-256.png").string());
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(Symbol(m_folder));
+
+    // The settings and the VAT-rate table come before the picture, so a
+    // box saying that one is missing is not hidden behind it.
     m_sitzung = std::make_unique<CProgrammSitzung>(m_folder, m_messages);
     if (!m_sitzung->Start()) {
         // The reason has been shown; nothing was read that could be written back.
         m_sitzung.reset();
         return false;
     }
-    m_window = std::make_unique<CKassenbuchDlg>(*m_sitzung, m_messages, m_fileDialogs, m_dialogs);
+
+    CSplashWnd splash(m_folder / "Splash.bmp");
+    if (splashMs > 0)
+        splash.Zeige();
+    m_window = std::make_unique<CKassenbuchDlg>(*m_sitzung, m_messages, m_fileDialogs, m_dialogs, m_tray);
     if (m_onWindow)
         m_onWindow(*m_window);
+    if (splashMs > 0)
+        splash.WarteUndSchliesse(splashMs);
     if (show)
         m_window->show();
     m_window->ProcessCommandLine(arguments);
+    // Only now may a later start wake this copy: its window is there and
+    // done with the file it was started with.
+    CKassenbuchDlg* window = m_window.get();
+    CSharedInstance* instanz = m_instanz.get();
+    m_instanz->PublishMainWindow([window, instanz](int flags) { window->Aufwecken(flags, instanz->GetSharedPath()); });
+    m_status = 0;
     return true;
 }
 
@@ -46,11 +103,19 @@ void CKassenbuchApp::Finish()
     m_window.reset();
     if (m_sitzung)
         m_sitzung->End();
+    m_instanz.reset();
 }
 
 void CKassenbuchApp::Fatal(const std::string& text)
 {
-    m_messages.Error(std::string(FatalerFehler) + "\n" + text);
+    std::string meldung = FatalerFehler;
+    if (!text.empty())
+        meldung += "\n" + text;
+    const std::string rettung = m_sitzung ? m_sitzung->SchreibeRettungskopie() : std::string();
+    if (!rettung.empty())
+        meldung += "\n" + std::string(Gerettet) + Windows1252::FromUtf8Lossy(rettung);
+    m_messages.Error(meldung);
     if (m_window)
         m_window->VerwerfenOhneSpeichern();
+    m_status = 1;
 }

@@ -13,14 +13,21 @@ bool CKuvexApplication::notify(QObject* receiver, QEvent* event)
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& fehler) {
-        // Only the first error is shown; the ones that follow while the
-        // loops unwind would only repeat it.
-        if (!m_ending) {
-            m_ending = true;
-            if (m_fatal)
-                m_fatal(fehler.what());
-        }
-        exit(1);
-        return true;
+        Ende(fehler.what());
+    } catch (...) {
+        Ende(std::string());
     }
+    return true;
+}
+
+void CKuvexApplication::Ende(const std::string& text)
+{
+    // Only the first error is shown; the ones that follow while the loops
+    // unwind would only repeat it.
+    if (!m_ending) {
+        m_ending = true;
+        if (m_fatal)
+            m_fatal(text);
+    }
+    exit(1);
 }

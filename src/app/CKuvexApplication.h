@@ -12,13 +12,16 @@ class CKuvexApplication : public QApplication {
 public:
     CKuvexApplication(int& argc, char** argv);
 
-    // Shows the box for an escaped error's text; the program then ends
+    // Shows the box for an escaped error's text (empty for an error
+    // that carries none); the program then ends
     // with status 1.
     void SetFatalHandler(std::function<void(const std::string&)> handler) { m_fatal = std::move(handler); }
 
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
+    void Ende(const std::string& text);
+
     std::function<void(const std::string&)> m_fatal;
     bool m_ending = false;
 };

@@ -4,6 +4,7 @@
 #include "mainwindow/CKassenbuchDlg.h"
 #include "platform/QtFileDialogs.h"
 #include "platform/QtModalDialogs.h"
+#include "platform/QtTrayIcon.h"
 #include "platform/QtTranslations.h"
 #include "platform/QtUserMessages.h"
 
@@ -18,8 +19,9 @@ int main(int argc, char** argv)
     QtUserMessages messages;
     QtFileDialogs dialogs;
     QtModalDialogs modal;
+    QtTrayIcon tray;
     CKassenbuchApp kuvex(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString(), messages,
-                         dialogs, modal);
+                         dialogs, modal, tray);
     kuvex.SetOnWindow([&](CKassenbuchDlg& window) {
         messages.SetParent(&window);
         dialogs.SetParent(&window);
@@ -32,9 +34,14 @@ int main(int argc, char** argv)
         arguments.removeFirst();
         if (kuvex.Start(arguments))
             status = app.exec();
+        else
+            status = kuvex.EndStatus();
         kuvex.Finish();
     } catch (const std::exception& fehler) {
         kuvex.Fatal(fehler.what());
+        return 1;
+    } catch (...) {
+        kuvex.Fatal(std::string());
         return 1;
     }
     return status;

@@ -15,6 +15,7 @@ std::string CCliHilfe::Uebersicht()
            "  generate  erzeugt Testbuchungen\n"
            "  report    schreibt den Kassenbericht oder die Statistik als PDF\n"
            "  overview  zeigt die Monats\xFC" "bersicht Tag f\xFC" "r Tag\n"
+           "  export    schreibt den Datenexport f\xFCr den Steuerberater\n"
            "\n"
            "Betr\xE4ge schreiben Sie wie im Programm, z. B. 1.234,56. Texte sind UTF-8.\n"
            "Die Steuers\xE4tze liest kuvex-cli aus der Datei, die \"settings.xml\" im\n"
@@ -84,5 +85,16 @@ std::string CCliHilfe::Befehl(const std::string& befehl)
                "Gibt die Monats\xFC" "bersicht aus wie das Programm: die Kopfzeile, dann eine\n"
                "Zeile je Tag mit Kalenderwoche, Tag, Einnahmen, Ausgaben und Kassenbestand,\n"
                "die Spalten durch Tabulatoren getrennt.\n";
+    if (befehl == "export")
+        return "Aufruf: kuvex-cli export DATEI --month JJJJ-MM [--to ORDNER] [--client N]\n"
+               "                     [--till N] [--till-name NAME]\n"
+               "\n"
+               "Schreibt firma.csv, belegtexte.csv und buchungen.csv mit allen Buchungen\n"
+               "bis zum Ende des Monats in ein ZIP-Archiv, wie der Export des Programms,\n"
+               "und gibt den vollst\xE4ndigen Pfad des Archivs aus. Das Archiv kommt in\n"
+               "ORDNER, ohne --to in den Ordner der Exporteinstellungen (ein relativer\n"
+               "Ordner gilt vom Programmordner aus). --client, --till und --till-name\n"
+               "ersetzen f\xFCr diesen Lauf Mandanten Nr., Kassen Nr. und Kassenname;\n"
+               "die Exporteinstellungen selbst bleiben unver\xE4ndert.\n";
     return std::string();
 }

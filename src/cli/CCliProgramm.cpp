@@ -21,6 +21,8 @@
 #include "core/CKassenSummen.h"
 #include "core/CSteuersaetze.h"
 #include "core/Windows1252.h"
+#include "export/CExportSettings.h"
+#include "export/CExporter.h"
 #include "storage/CKassenbuch.h"
 #include "storage/CProgrammSitzung.h"
 
@@ -96,6 +98,7 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
         {"generate", {"--count", "--seed"}, {}, &CCliProgramm::Generate},
         {"report", {"--day", "--month", "--pdf"}, {"--cash", "--stats"}, &CCliProgramm::Report},
         {"overview", {"--month"}, {}, &CCliProgramm::Overview},
+        {"export", {"--month", "--to", "--client", "--till", "--till-name"}, {}, &CCliProgramm::Export},
     };
 
     try {
@@ -252,4 +255,46 @@ void CCliProgramm::Generate(const CCliArgumente& a)
     CBuchungsGenerator::GenerateBookings(*Kasse().GetBuchungen(),
                                          *Kasse().GetBelegtexte(), count, seed);
     Speichern();
+}
+
+void CCliProgramm::Export(const CCliArgumente& a)
+{
+    const std::string* monat = a.Wert("--month");
+    if (!monat)
+        throw CCliFehler("Die Option --month fehlt.");
+    const CCliDatum m = CCliWerte::Monat("--month", *monat);
+    constexpr std::int64_t kGroesste = std::numeric_limits<int>::max();
+
+    // The stored settings with this run's options on top; the file itself
+    // is never written from here.
+    const CExportSettings einstellungen(m_sitzung->Settings().GetAbsolute(CSettings::ExportFile));
+    CExportWerte werte = einstellungen.Werte();
+    werte.Mode = CExportSettings::ModePfad;
+    werte.Year = m.Jahr;
+    werte.Month = m.Monat;
+    if (const std::string* s = a.Wert("--client"))
+        werte.MandantId = static_cast<int>(CCliWerte::Zahl("--client", *s, 0, kGroesste));
+    if (const std::string* s = a.Wert("--till"))
+        werte.KassenNr = static_cast<int>(CCliWerte::Zahl("--till", *s, 0, kGroesste));
+    if (const std::string* s = a.Wert("--till-name"))
+        werte.KassenBezeichnung = CCliWerte::Text("--till-name", *s);
+    const std::string* ziel = a.Wert("--to");
+    const auto exporter = [&](const CExportDaten& daten) {
+        CExporter e(werte, daten, m_ordner, m_meldungen);
+        if (ziel)
+            e.SetZielordner(fs::absolute(*ziel).lexically_normal());
+        return e;
+    };
+
+    // A missing folder is refused before the cash book is opened, so a
+    // failed run leaves nothing behind.
+    if (!exporter(CExportDaten()).PruefeZielordner())
+        throw CCliFehler(CExporter::Fehlgeschlagen);
+    Oeffnen(a.Datei());
+    const CKassenbuch& kasse = Kasse();
+    const CExporter e = exporter({kasse.GetBuchungen(), kasse.GetBelegtexte(), kasse.GetFirma(),
+                                  &m_sitzung->Steuersaetze()});
+    if (!e.RunExport())
+        throw CCliFehler(CExporter::Fehlgeschlagen);
+    std::fputs((e.GetTargetPath(e.GetArchiveName()) + "\n").c_str(), stdout);
 }

@@ -40,6 +40,7 @@ private:
     void Generate(const CCliArgumente& a);
     void Report(const CCliArgumente& a);
     void Overview(const CCliArgumente& a);
+    void Export(const CCliArgumente& a);
 
     std::filesystem::path m_ordner;
     CStderrMessages m_meldungen;

@@ -1,12 +1,15 @@
 #include "mainwindow/CBefehlstabelle.h"
 
+#include "export/dialog/CExportSettingsDlg.h"
 #include "mainwindow/CBuchungsBefehle.h"
 #include "mainwindow/CDatumAuswahl.h"
 #include "mainwindow/CKassenbuchDlg.h"
+#include "mainwindow/CInfoDlg.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
 #include "masterdata/CFirmenverwaltungDlg.h"
 #include "reports/CMonatsUebersichtDlg.h"
 #include "reports/CReportStarter.h"
+#include "platform/CHilfeFenster.h"
 #include "storage/CSettings.h"
 
 #include <QComboBox>
@@ -28,6 +31,7 @@ void Firma(W& w)
 {
     w.RunModal([&] {
         CFirmenverwaltungDlg dlg(w, w.LaenderDatei(), w.Meldungen(), &w);
+        QObject::connect(&dlg, &CFirmenverwaltungDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
         if (w.RunDialog(dlg) == QDialog::Accepted)
             w.FirmaGeaendert();
     });
@@ -50,15 +54,35 @@ void Monatsuebersicht(W& w)
     });
 }
 
+void Info(W& w)
+{
+    w.RunModal(
+        [&] {
+            CInfoDlg dlg(&w);
+            w.RunDialog(dlg);
+        },
+        false);
+}
+
+// The sheet keeps its settings in memory; only OK writes them back.
+void Export(W& w)
+{
+    w.RunModal([&] {
+        CExportSettingsDlg dlg(w, w.ExportDatei(), w.ProgrammOrdner(), w.Meldungen(), w.Dateidialoge(), &w);
+        if (w.RunDialog(dlg) == QDialog::Accepted)
+            dlg.Einstellungen().Speichern(w.Meldungen());
+    });
+}
+
 void DiscardEntry(W& w)
 {
     if (w.GetEntryState() != EntryState::Idle)
         w.SettlePendingEntry(SettleMode::Discard, true);
 }
 
-// Rows in menu order. The receipt-text and VAT-rate dialogs, the export,
-// the help and the Info box come with their own parts of the program;
-// until then their rows are in place without a handler.
+// Rows in menu order. The receipt-text and VAT-rate dialogs come with
+// their own parts of the program; until then their rows are in place
+// without a handler.
 const CBefehl kTabelle[] = {
     {.name = "actionNeu", .text = "&Neu...", .menue = M::Datei, .tasten = "Ctrl+N", .tasteImMenue = true,
      .tipp = "Legt eine neue Datenbank an", .leiste = 11, .symbol = I::New,
@@ -74,7 +98,7 @@ const CBefehl kTabelle[] = {
     {.name = "actionSchliessen", .text = "S&chließen", .menue = M::Datei, .tasten = "Ctrl+W",
      .tasteImMenue = true, .freigabe = F::Offen, .ausfuehren = [](W& w) { w.Steuerung().Close(); }},
     {.name = "actionExport", .text = "&Export...", .menue = M::Datei, .trennerDavor = true, .tipp = "Export",
-     .leiste = 23, .symbol = I::Export, .freigabe = F::Geladen},
+     .leiste = 23, .symbol = I::Export, .freigabe = F::Geladen, .ausfuehren = Export},
     // The recent files go between the separator before it and the one above.
     {.name = "actionBeenden", .text = "&Beenden", .menue = M::Datei, .trennerDavor = true, .leiste = 41,
      .symbol = I::Exit, .ausfuehren = [](W& w) { w.Beenden(); }},
@@ -105,8 +129,9 @@ const CBefehl kTabelle[] = {
     {.name = "actionWarnNegative", .text = "&Kassennegativprüfung", .menue = M::Einstellungen,
      .option = CSettings::WarnNegative},
 
-    {.name = "actionHilfe", .text = "&Hilfe...", .menue = M::Hilfe, .tasten = "F1"},
-    {.name = "actionInfo", .text = "&Info...", .menue = M::Hilfe, .trennerDavor = true},
+    {.name = "actionHilfe", .text = "&Hilfe...", .menue = M::Hilfe, .tasten = "F1",
+     .ausfuehren = [](W& w) { w.Hilfe(CHilfeFenster::ThemaHauptfenster); }},
+    {.name = "actionInfo", .text = "&Info...", .menue = M::Hilfe, .trennerDavor = true, .ausfuehren = Info},
 
     // The push buttons of the working surface.
     {.name = "buttonMonatsuebersicht", .knopf = "buttonMonatsuebersicht", .freigabe = F::Offen,

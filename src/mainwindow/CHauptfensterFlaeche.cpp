@@ -2,6 +2,7 @@
 
 #include "bookinggrids/CBuchungEingabe.h"
 #include "bookinggrids/CBuchungListe.h"
+#include "mainwindow/CLogo.h"
 #include "mainwindow/CSummenPanel.h"
 
 #include <QButtonGroup>
@@ -98,7 +99,10 @@ CHauptfensterFlaeche::CHauptfensterFlaeche(CDatenZugriff& zugriff, QWidget* pare
     berichte->addStretch(1);
 
     auto* fuss = new QHBoxLayout;
+    logo = new CLogo(this);
     fuss->addLayout(berichte);
+    fuss->addSpacing(24);
+    fuss->addWidget(logo, 0, Qt::AlignBottom);
     fuss->addStretch(1);
     fuss->addWidget(summen);
 

@@ -10,6 +10,7 @@
 class CBuchungEingabe;
 class CBuchungListe;
 class CDatenZugriff;
+class CLogo;
 class CSummenPanel;
 class QLabel;
 class QPushButton;
@@ -34,4 +35,5 @@ public:
     QPushButton* monatsuebersicht = nullptr;
     QPushButton* kassenbericht = nullptr;
     QPushButton* statistik = nullptr;
+    CLogo* logo = nullptr;
 };

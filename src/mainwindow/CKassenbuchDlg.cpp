@@ -12,7 +12,10 @@
 #include "mainwindow/CBefehlstabelle.h"
 #include "mainwindow/CHauptfensterAktionen.h"
 #include "mainwindow/CHauptfensterFlaeche.h"
+#include "mainwindow/CLogo.h"
 #include "mainwindow/CNegativPruefung.h"
+#include "platform/CHilfeFenster.h"
+#include "platform/Links.h"
 #include "platform/ModalDialogs.h"
 #include "storage/CProgrammSitzung.h"
 #include "storage/CSettings.h"
@@ -22,16 +25,21 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <cstring>
+
 const char* const CKassenbuchDlg::AenderungenSpeichern = "Wollen Sie die aktuellen \xC4nderungen speichern?";
+const char* const CKassenbuchDlg::DialogOffen =
+    "Die Datei kann erst ge\xF6" "ffnet werden, wenn der offene Dialog geschlossen ist.";
 
 CKassenbuchDlg::CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages, FileDialogs& fileDialogs,
-                               ModalDialogs& dialogs, CDatumAuswahl::Clock today, QWidget* parent)
+                               ModalDialogs& dialogs, TrayIcon& tray, CDatumAuswahl::Clock today,
+                               QWidget* parent)
     : QMainWindow(parent)
     , m_sitzung(sitzung)
     , m_settings(sitzung.Settings())
     , m_messages(messages)
-    , m_dialogs(dialogs)
     , m_fileDialogs(fileDialogs)
+    , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("kassenbuchDlg"));
     setWindowTitle(QStringLiteral("Kuvex"));
@@ -71,6 +79,12 @@ CKassenbuchDlg::CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages
     OnDateChanged();
     m_datumAuswahl->Enable(true);
     m_aktionen->ZeigeOptionen();
+    CFensterVerhalten::Fenster& verhalten = *this;
+    m_verhalten = new CFensterVerhalten(verhalten, *this, m_settings, tray);
+    m_verhalten->Starte();
+    f.logo->Lade(m_settings.GetProgramFolder() / "logo.gif");
+    connect(f.logo, &CLogo::geklickt, this,
+            [this] { OpenLink(QString::fromStdString(m_settings.GetLogoLink())); });
     // No cash book is open until the command line has been processed.
     EnableAll(false);
     UpdateCurrency();
@@ -158,9 +172,12 @@ bool CKassenbuchDlg::RunModal(const std::function<void()>& run, bool needsCashBo
 {
     if (needsCashBook && (!IsOpen() || !SettlePendingEntry(SettleMode::Ask, true)))
         return false;
+    // The tray's "&Info" may open over another dialog; the window is free
+    // again only when that one is closed too.
+    const bool frei = m_available;
     SetAvailable(false);
     run();
-    SetAvailable(true);
+    SetAvailable(frei);
     return true;
 }
 
@@ -172,6 +189,16 @@ int CKassenbuchDlg::RunDialog(QDialog& dialog)
 std::string CKassenbuchDlg::LaenderDatei() const
 {
     return m_settings.GetAbsolute(CSettings::LaenderFile);
+}
+
+std::string CKassenbuchDlg::ExportDatei() const
+{
+    return m_settings.GetAbsolute(CSettings::ExportFile);
+}
+
+std::filesystem::path CKassenbuchDlg::ProgrammOrdner() const
+{
+    return m_settings.GetProgramFolder();
 }
 
 void CKassenbuchDlg::FirmaGeaendert()
@@ -206,8 +233,51 @@ void CKassenbuchDlg::RunCommand(const CBefehl& befehl)
 
 void CKassenbuchDlg::Beenden()
 {
-    if (SettlePendingEntry(SettleMode::Ask, true))
-        close();
+    if (!SettlePendingEntry(SettleMode::Ask, true))
+        return;
+    m_beenden = true;
+    close();
+    m_beenden = false;
+}
+
+void CKassenbuchDlg::RunCommandNamed(const char* name)
+{
+    for (const CBefehl& befehl : Befehlstabelle()) {
+        if (std::strcmp(befehl.name, name) == 0)
+            RunCommand(befehl);
+    }
+}
+
+void CKassenbuchDlg::Hilfe(int topic, QWidget* from)
+{
+    QWidget* owner = from ? from : this;
+    if (!m_hilfe)
+        m_hilfe = new CHilfeFenster(m_settings.GetProgramFolder() / "hilfe", owner);
+    else if (m_hilfe->parentWidget() != owner)
+        m_hilfe->setParent(owner, Qt::Window);
+    m_hilfe->Zeige(topic);
+}
+
+void CKassenbuchDlg::Aufwecken(int flags, const std::string& path)
+{
+    if (flags & 1) {
+        m_verhalten->Anzeigen();
+        raise();
+        activateWindow();
+    }
+    if (!(flags & 2) || path.empty())
+        return;
+    // A dialog open on the cash book works on its records: switching the
+    // cash book under it would pull them away.
+    if (!m_available) {
+        m_messages.Show(DialogOffen, UserMessages::Icon::Information, UserMessages::Buttons::Ok);
+        return;
+    }
+    if (!m_steuerung->SaveBeforeLeaving())
+        return;
+    SetAvailable(false);
+    m_steuerung->OpenFile(path);
+    SetAvailable(true);
 }
 
 void CKassenbuchDlg::SetModeFromButton(bool monthly)
@@ -225,6 +295,7 @@ void CKassenbuchDlg::ToggleOption(const char* option)
 {
     m_settings.SetOption(option, !m_settings.GetOption(option));
     m_aktionen->ZeigeOptionen();
+    m_verhalten->OptionGeaendert(option);
 }
 
 bool CKassenbuchDlg::IsOptionOn(const char* option) const
@@ -241,13 +312,20 @@ void CKassenbuchDlg::CompanyCommand()
 
 void CKassenbuchDlg::ShowFromTray()
 {
-    show();
-    raise();
-    activateWindow();
+    m_verhalten->Zeigen();
+}
+
+void CKassenbuchDlg::HideIntoTray()
+{
+    m_verhalten->Verstecken();
 }
 
 void CKassenbuchDlg::closeEvent(QCloseEvent* event)
 {
+    if (!m_beenden && m_verhalten->SchliessenAbfangen()) {
+        event->ignore();
+        return;
+    }
     if (SettlePendingEntry(SettleMode::Ask, true))
         event->accept();
     else

@@ -13,12 +13,16 @@
 #include "common/CDatenZugriff.h"
 #include "mainwindow/CBuchungsBefehle.h"
 #include "mainwindow/CDatumAuswahl.h"
+#include "mainwindow/CFensterVerhalten.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
 #include "mainwindow/CTastaturFilter.h"
+#include "platform/CHilfeFenster.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -31,20 +35,24 @@ class CProgrammSitzung;
 class CSettings;
 class FileDialogs;
 class ModalDialogs;
+class TrayIcon;
 class UserMessages;
 
 class CKassenbuchDlg : public QMainWindow,
                        public CDatenZugriff,
                        private CKassenbuchSteuerung::Fenster,
                        private CBuchungsBefehle::Fenster,
-                       private CTastaturFilter::Fenster {
+                       private CTastaturFilter::Fenster,
+                       private CFensterVerhalten::Fenster {
     Q_OBJECT
 public:
     static const char* const AenderungenSpeichern; // "Wollen Sie die aktuellen Änderungen speichern?"
+    // A cash book handed over by a second start while a dialog is open.
+    static const char* const DialogOffen;
 
     // The session must have started (settings and VAT-rate table loaded).
     CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages, FileDialogs& fileDialogs,
-                   ModalDialogs& dialogs, CDatumAuswahl::Clock today = CDatumAuswahl::Clock(),
+                   ModalDialogs& dialogs, TrayIcon& tray, CDatumAuswahl::Clock today = CDatumAuswahl::Clock(),
                    QWidget* parent = nullptr);
     // Saves an open cash book without asking, then closes it.
     ~CKassenbuchDlg() override;
@@ -67,7 +75,7 @@ public:
     const CSteuersaetze* GetSteuersaetze() const override;
     bool SettlePendingEntry(SettleMode mode, bool reselect) override;
     void SetAvailable(bool available) override;
-    bool IsAvailable() const { return m_available; }
+    bool IsAvailable() const override { return m_available; }
 
     // How every dialog and report is started from the window: with a cash
     // book open (unless needsCashBook is false) and the booking being typed
@@ -83,6 +91,10 @@ public:
     UserMessages& Meldungen() const { return m_messages; }
     // What the reports' preview runs its printer and file dialogs through.
     ModalDialogs& Dialoge() const { return m_dialogs; }
+    // What the export sheet needs besides: its settings file as the
+    // settings name it, the program folder, and the folder browser.
+    std::string ExportDatei() const;
+    std::filesystem::path ProgrammOrdner() const;
     FileDialogs& Dateidialoge() const { return m_fileDialogs; }
     // After the company record was changed in a dialog: the cash book has
     // a change to save and the title shows the short name.
@@ -101,8 +113,17 @@ public:
     const CTastaturFilter& Tastatur() const { return *m_tastatur; }
     CBuchungEingabe& Eingabe() const;
     CBuchungListe& Liste() const;
-    // "&Beenden": settles the booking being typed, then closes the window.
+    // "&Beenden": settles the booking being typed, then closes the window
+    // (also when the close box would only hide it).
     void Beenden();
+    // The help window at a topic; `from` is the dialog that asks, so the
+    // help stays usable while that dialog is open.
+    void Hilfe(int topic, QWidget* from = nullptr);
+    CHilfeFenster* HilfeFenster() const { return m_hilfe; }
+    // A second start of the program has handed over: bit 1 of flags shows
+    // the window, bit 2 saves the open cash book and opens `path`.
+    void Aufwecken(int flags, const std::string& path);
+    CFensterVerhalten& Verhalten() const { return *m_verhalten; }
     // "täglich" / "monatlich".
     void SetModeFromButton(bool monthly);
     // The "&Einstellungen" options.
@@ -120,12 +141,15 @@ private:
     void RebuildRecentMenu() override;
     void CompanyCommand() override;
     void ShowFromTray() override;
+    void HideIntoTray() override;
     // CBuchungsBefehle::Fenster
     bool IsOpen() const override;
     void UpdateTotals() override;
     void SetModified() override;
     // CTastaturFilter::Fenster
     void RunCommand(const CBefehl& befehl) override;
+    // CFensterVerhalten::Fenster
+    void RunCommandNamed(const char* name) override;
 
     void OnDateChanged();
     void OnEntryStateChanged();
@@ -136,14 +160,17 @@ private:
     CProgrammSitzung& m_sitzung;
     CSettings& m_settings;
     UserMessages& m_messages;
-    ModalDialogs& m_dialogs;
     FileDialogs& m_fileDialogs;
+    ModalDialogs& m_dialogs;
     CKassenbuchSteuerung* m_steuerung = nullptr;
     CDatumAuswahl* m_datumAuswahl = nullptr;
     CHauptfensterFlaeche* m_flaeche = nullptr;
     CHauptfensterAktionen* m_aktionen = nullptr;
     std::unique_ptr<CTastaturFilter> m_tastatur;
     std::unique_ptr<CBuchungsBefehle> m_befehle;
+    CFensterVerhalten* m_verhalten = nullptr;
+    QPointer<CHilfeFenster> m_hilfe;
     bool m_available = true;
+    bool m_beenden = false;
     bool m_ohneSpeichern = false;
 };

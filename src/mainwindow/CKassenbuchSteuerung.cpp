@@ -221,10 +221,12 @@ void CKassenbuchSteuerung::ProcessCommandLine(const QStringList& arguments)
     m_fenster.RebuildRecentMenu();
     bool tried = false;
     for (const QString& argument : arguments) {
-        // "/hide" starts the program in the tray; the tray comes with the
-        // window behaviours, until then the switch is accepted and ignored.
-        if (argument == QLatin1String("/hide") || argument == QLatin1String("\\hide"))
+        // "/hide" starts the program in the tray, whatever the close box is
+        // set to do; it happens after the file below has been opened.
+        if (argument == QLatin1String("/hide") || argument == QLatin1String("\\hide")) {
+            QMetaObject::invokeMethod(this, [this] { m_fenster.HideIntoTray(); }, Qt::QueuedConnection);
             continue;
+        }
         if (!tried && IstDatei(ToPath(argument))) {
             tried = true;
             OpenFile(ToPath(argument));

@@ -42,6 +42,8 @@ public:
         virtual void CompanyCommand() = 0;
         // Bring the window up (also from the tray) before a file is chosen.
         virtual void ShowFromTray() = 0;
+        // "/hide": into the tray once the start is over.
+        virtual void HideIntoTray() = 0;
     };
 
     CKassenbuchSteuerung(Fenster& fenster, CProgrammSitzung& sitzung, UserMessages& messages,

@@ -218,6 +218,18 @@ bool CKassenbuch::Save()
         TakeLock(fresh, keep);
     }
 
+    return Write(m_fileName, true);
+}
+
+bool CKassenbuch::SaveCopy(const std::string& path)
+{
+    if (!IsValid() || path.empty() || path == m_fileName)
+        return false;
+    return Write(path, false);
+}
+
+bool CKassenbuch::Write(const std::string& path, bool report)
+{
     // The journal is encoded before any file is touched: a journal the
     // file cannot hold (a text too long, more than the reader accepts) is
     // refused while the old file and its folder are exactly as they were.
@@ -228,10 +240,10 @@ bool CKassenbuch::Save()
             throw CFehler(kFehlerSpeichern);
         journal = stream.TakeBytes();
     } catch (const std::exception& e) {
-        return SaveFailed(e);
+        return report ? SaveFailed(e) : false;
     }
 
-    CAtomicFile file(m_fileName);
+    CAtomicFile file(path);
     CZipWriter zip;
     if (!file.Create()) {
         // A file that is there but write-protected (or sits in a folder the
@@ -239,16 +251,19 @@ bool CKassenbuch::Save()
         // system says why, in its words.
         const int error = errno;
         std::error_code ec;
-        if (error == EACCES && std::filesystem::exists(std::filesystem::path(m_fileName), ec)) {
+        if (!report) {
+            return false;
+        } else if (error == EACCES && std::filesystem::exists(std::filesystem::path(path), ec)) {
             m_messages.ShowSystemError(error);
             m_messages.Error(kFehlerSpeichern);
         } else {
-            m_messages.Error(kFehlerAnlegen + m_fileName);
+            m_messages.Error(kFehlerAnlegen + path);
         }
         return false;
     }
     if (!zip.Create(file.TempPath().string())) {
-        m_messages.Error(kFehlerAnlegen + m_fileName);
+        if (report)
+            m_messages.Error(kFehlerAnlegen + path);
         return false;
     }
     try {
@@ -275,7 +290,7 @@ bool CKassenbuch::Save()
             throw CFehler(kFehlerSpeichern);
     } catch (const std::exception& e) {
         // The temporary file goes with `file`; the cash book is untouched.
-        return SaveFailed(e);
+        return report ? SaveFailed(e) : false;
     }
     return true;
 }

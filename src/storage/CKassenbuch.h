@@ -48,6 +48,11 @@ public:
     // Takes `path` as the file name, then Save. False without changing the
     // file name when another program has `path` open.
     bool SaveAs(const std::string& path);
+    // Writes the document to another file, showing nothing: its own file
+    // name and lock stay as they are. For the rescue copy after a fatal
+    // error, when no further box should come between the user and the
+    // error. False when there is no document or the file cannot be written.
+    bool SaveCopy(const std::string& path);
     // Discards the document and lets go of the file.
     void Close();
 
@@ -88,6 +93,8 @@ private:
     // Steps of Open after the archive is open; raise CFehler. `step` holds
     // the failure text of the step under way.
     void Load(class CZipReader& zip, const char*& step);
+    // The archive written to path; with report, every failure is shown.
+    bool Write(const std::string& path, bool report);
     // Shows why a save failed, then "Fehler beim speichern einer Datei".
     bool SaveFailed(const std::exception& e);
 

@@ -69,3 +69,29 @@ bool CProgrammSitzung::OpenFile(const std::string& path)
         m_kassenbuch.Close();
     return opened;
 }
+
+std::string CProgrammSitzung::Rettungsname(const std::string& cashBook, int nummer)
+{
+    std::filesystem::path pfad(cashBook);
+    std::string stamm = pfad.filename().string();
+    if (pfad.extension() == ".kbx")
+        stamm = pfad.stem().string();
+    const std::string zahl = nummer > 1 ? "." + std::to_string(nummer) : "";
+    return (pfad.parent_path() / (stamm + ".rettung" + zahl + ".kbx")).string();
+}
+
+std::string CProgrammSitzung::SchreibeRettungskopie()
+{
+    if (!m_kassenbuch.IsOpen())
+        return {};
+    // A thousand earlier rescues of one cash book would mean something else is wrong.
+    for (int nummer = 1; nummer <= 1000; ++nummer) {
+        const std::string name = Rettungsname(m_kassenbuch.GetFileName(), nummer);
+        std::error_code ec;
+        // Anything already there under the name, even a dangling link, is kept.
+        if (std::filesystem::symlink_status(name, ec).type() != std::filesystem::file_type::not_found)
+            continue;
+        return m_kassenbuch.SaveCopy(name) ? name : std::string();
+    }
+    return {};
+}

@@ -53,6 +53,16 @@ public:
     // (a damaged one says why in Kassenbuch().LastError()).
     bool OpenFile(const std::string& path);
 
+    // After a fatal error: the open cash book as it is in memory, written
+    // beside its file as "<name>.rettung.kbx" (or "<name>.rettung.2.kbx",
+    // ".3", ... when that is taken), so the bookings typed since the last
+    // save survive while the file itself stays as it was. Never writes
+    // over the cash book or an earlier rescue copy. The path written, or
+    // empty when no cash book is open or nothing could be written.
+    std::string SchreibeRettungskopie();
+    // The name of rescue copy `nummer` (1 is the one without a number).
+    static std::string Rettungsname(const std::string& cashBook, int nummer);
+
 private:
     UserMessages& m_messages;
     CSettings m_settings;

@@ -18,7 +18,8 @@ bool CZipWriter::Create(const std::string& path)
     return m_zip != nullptr;
 }
 
-bool CZipWriter::AddMember(const std::string& name, const std::string& bytes, const std::tm& localTime)
+bool CZipWriter::AddMember(const std::string& name, const std::string& bytes, const std::tm& localTime,
+                           const std::string& comment)
 {
     if (!m_zip)
         return false;
@@ -33,7 +34,8 @@ bool CZipWriter::AddMember(const std::string& name, const std::string& bytes, co
     auto zip = static_cast<zipFile>(m_zip);
     // Members stay far below 4 GiB (the reader caps them at 1 GiB), so the
     // plain 32-bit headers are written; every unzip tool reads those.
-    if (zipOpenNewFileInZip(zip, name.c_str(), &info, nullptr, 0, nullptr, 0, nullptr,
+    if (zipOpenNewFileInZip(zip, name.c_str(), &info, nullptr, 0, nullptr, 0,
+                            comment.empty() ? nullptr : comment.c_str(),
                             Z_DEFLATED, Z_DEFAULT_COMPRESSION) != ZIP_OK)
         return false;
     bool ok = bytes.size() <= UINT_MAX
@@ -43,11 +45,11 @@ bool CZipWriter::AddMember(const std::string& name, const std::string& bytes, co
     return ok;
 }
 
-bool CZipWriter::Close()
+bool CZipWriter::Close(const std::string& comment)
 {
     if (!m_zip)
         return false;
-    int rc = zipClose(static_cast<zipFile>(m_zip), nullptr);
+    int rc = zipClose(static_cast<zipFile>(m_zip), comment.empty() ? nullptr : comment.c_str());
     m_zip = nullptr;
     return rc == ZIP_OK;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Writes a ZIP archive member by member through zlib's minizip: each member
 // deflated at the default level and stamped with a given local time, no
-// comments and no extra fields. One archive per object; an archive that is
+// extra fields, comments only where the caller gives them. One archive per object; an archive that is
 // never closed is left incomplete (the caller throws the file away).
 #include <ctime>
 #include <string>
@@ -16,9 +16,11 @@ public:
     // Creates (or truncates) the archive file. False when it cannot be made.
     bool Create(const std::string& path);
     // Stores one member in a single write. False on any failure.
-    bool AddMember(const std::string& name, const std::string& bytes, const std::tm& localTime);
-    // Writes the central directory and closes the file. False on failure.
-    bool Close();
+    bool AddMember(const std::string& name, const std::string& bytes, const std::tm& localTime,
+                   const std::string& comment = std::string());
+    // Writes the central directory (with the archive comment, if any) and
+    // closes the file. False on failure.
+    bool Close(const std::string& comment = std::string());
 
     bool IsOpen() const { return m_zip != nullptr; }
 

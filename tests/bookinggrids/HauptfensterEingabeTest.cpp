@@ -10,6 +10,7 @@
 #include "mainwindow/CKassenbuchDlg.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedModalDialogs.h"
+#include "platform/ScriptedTrayIcon.h"
 #include "platform/ScriptedUserMessages.h"
 #include "storage/CKassenbuch.h"
 #include "storage/CProgrammSitzung.h"
@@ -83,7 +84,7 @@ protected:
         sitzung = std::make_unique<CProgrammSitzung>(
             ordner, messages, [] { return CDatum::FromLocal(2004, 3, 15, 12, 0, 0).Seconds(); });
         ASSERT_TRUE(sitzung->Start());
-        fenster = std::make_unique<CKassenbuchDlg>(*sitzung, messages, dialogs, modal,
+        fenster = std::make_unique<CKassenbuchDlg>(*sitzung, messages, dialogs, modal, tray,
                                                    [] { return QDate(2004, 3, 15); });
         fenster->resize(1000, 700);
         fenster->show();
@@ -108,6 +109,7 @@ protected:
     ScriptedUserMessages messages;
     ScriptedFileDialogs dialogs;
     ScriptedModalDialogs modal;
+    ScriptedTrayIcon tray;
     std::unique_ptr<CProgrammSitzung> sitzung;
     std::unique_ptr<CKassenbuchDlg> fenster;
 };

@@ -38,6 +38,8 @@ CliProgrammOrdner::CliProgrammOrdner()
              / ("kuvex-cli-test-" + std::to_string(::getpid()) + "-" + std::to_string(++zaehler));
     fs::remove_all(m_pfad);
     fs::create_directories(m_pfad / "kassen");
+    // As the build lays the program folder out.
+    fs::create_directories(m_pfad / "Data" / "Export");
     const fs::path bin = KUVEX_BIN_DIR;
     fs::copy_file(bin / "kuvex-cli", m_pfad / "kuvex-cli");
     fs::copy_file(bin / "settings.xml", m_pfad / "settings.xml");

@@ -19,8 +19,9 @@ void LegeProgrammOrdnerAn(const std::filesystem::path& folder, const std::vector
                           int historyLength)
 {
     const std::filesystem::path data = std::filesystem::path(KUVEX_SOURCE_DIR) / "data";
-    for (const char* file : {"steuersaetze.xml", "laender.xml"})
+    for (const char* file : {"steuersaetze.xml", "laender.xml", "export.xml"})
         std::filesystem::copy_file(data / file, folder / file, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::create_directories(folder / "Data" / "Export");
     std::ofstream out(folder / "settings.xml", std::ios::binary);
     out << "<?xml version=\"1.0\" encoding=\"iso-8859-1\" ?>\n<Settings>\n\t<Settings />\n"
            "\t<Paths>\n\t\t<Kassen>Kassen</Kassen>\n\t\t<Backup>Backup</Backup>\n\t</Paths>\n"
@@ -63,7 +64,7 @@ void HauptfensterTest::Start(QDate today)
     sitzung = std::make_unique<CProgrammSitzung>(ordner, messages, [this] { return jetzt; });
     ASSERT_TRUE(sitzung->Start());
     settings = &sitzung->Settings();
-    fenster = std::make_unique<CKassenbuchDlg>(*sitzung, messages, dialogs, modal, [this] { return heute; });
+    fenster = std::make_unique<CKassenbuchDlg>(*sitzung, messages, dialogs, modal, tray, [this] { return heute; });
 }
 
 std::string HauptfensterTest::LegeKasseAn(const std::string& name, const std::vector<Buchung>& buchungen,

@@ -9,6 +9,7 @@
 #include "core/CDatum.h"
 #include "platform/ScriptedFileDialogs.h"
 #include "platform/ScriptedModalDialogs.h"
+#include "platform/ScriptedTrayIcon.h"
 #include "platform/ScriptedUserMessages.h"
 
 #include <gtest/gtest.h>
@@ -68,6 +69,7 @@ protected:
     ScriptedUserMessages messages;
     ScriptedFileDialogs dialogs;
     ScriptedModalDialogs modal;
+    ScriptedTrayIcon tray;
     QDate heute;
     std::int64_t jetzt = 0;
     std::unique_ptr<CProgrammSitzung> sitzung;

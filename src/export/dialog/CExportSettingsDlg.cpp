@@ -1,0 +1,97 @@
+#include "export/dialog/CExportSettingsDlg.h"
+
+#include "common/CDatenZugriff.h"
+#include "core/UserMessages.h"
+#include "core/Windows1252.h"
+#include "export/CExporter.h"
+#include "export/dialog/CExportPropPageData.h"
+#include "export/dialog/CExportPropPageMain.h"
+
+#include <QDate>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+CExportSettingsDlg::CExportSettingsDlg(CDatenZugriff& zugriff, const std::string& exportDatei,
+                                       std::filesystem::path programmOrdner, UserMessages& messages,
+                                       FileDialogs& dateien, QWidget* parent, int letztesJahr)
+    : QDialog(parent)
+    , m_zugriff(zugriff)
+    , m_einstellungen(exportDatei)
+    , m_programmOrdner(std::move(programmOrdner))
+    , m_messages(messages)
+{
+    setObjectName(QStringLiteral("exportSettingsDlg"));
+    setWindowTitle(QStringLiteral("Export"));
+    if (letztesJahr <= 0)
+        letztesJahr = QDate::currentDate().year() + 1;
+
+    m_seiten = new QTabWidget(this);
+    m_seiten->setObjectName(QStringLiteral("tabsExport"));
+    m_main = new CExportPropPageMain(m_programmOrdner, dateien, m_messages, letztesJahr, m_seiten);
+    m_daten = new CExportPropPageData(m_messages, m_seiten);
+    m_seiten->addTab(m_main, QStringLiteral("Export"));
+    m_seiten->addTab(m_daten, QStringLiteral("Daten"));
+
+    auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    knoepfe->setObjectName(QStringLiteral("buttonBox"));
+    QPushButton* ok = knoepfe->button(QDialogButtonBox::Ok);
+    ok->setObjectName(QStringLiteral("buttonOk"));
+    ok->setText(QStringLiteral("OK"));
+    QPushButton* abbrechen = knoepfe->button(QDialogButtonBox::Cancel);
+    abbrechen->setObjectName(QStringLiteral("buttonAbbrechen"));
+    abbrechen->setText(QStringLiteral("Abbrechen"));
+
+    auto* aussen = new QVBoxLayout(this);
+    aussen->addWidget(m_seiten);
+    aussen->addWidget(knoepfe);
+
+    const CDatenZugriff& lesen = m_zugriff;
+    m_main->Load(m_einstellungen, lesen.GetDatumAuswahl());
+    m_daten->Load(m_einstellungen);
+
+    connect(knoepfe, &QDialogButtonBox::accepted, this, &CExportSettingsDlg::accept);
+    connect(knoepfe, &QDialogButtonBox::rejected, this, &CExportSettingsDlg::reject);
+    connect(m_main, &CExportPropPageMain::exportRequested, this, [this] { Exportieren(); });
+}
+
+bool CExportSettingsDlg::UebernehmeSeiten()
+{
+    if (!m_daten->IstGueltig()) {
+        // The refused field is on page "Daten": show the page, then the
+        // message, then the focus goes back into the field.
+        m_seiten->setCurrentWidget(m_daten);
+        m_daten->Pruefe();
+        return false;
+    }
+    m_main->Save(m_einstellungen);
+    m_daten->Save(m_einstellungen);
+    return true;
+}
+
+bool CExportSettingsDlg::Exportieren()
+{
+    if (!UebernehmeSeiten())
+        return false;
+    const CDatenZugriff& lesen = m_zugriff;
+    const CExportDaten daten{lesen.GetBuchungen(), lesen.GetBelegtexte(), lesen.GetFirma(), lesen.GetSteuersaetze()};
+    const CExportWerte werte = m_einstellungen.Werte();
+    const CExporter exporter(werte, daten, m_programmOrdner, m_messages);
+    if (!exporter.RunExport()) {
+        m_messages.Error(CExporter::Fehlgeschlagen);
+        return false;
+    }
+    std::string text = CExporter::Erfolgreich;
+    // Where to find it; a mailed archive is gone again.
+    if (werte.Mode != CExportSettings::ModeEMail)
+        text += "\n" + Windows1252::FromUtf8Lossy(exporter.GetTargetPath(exporter.GetArchiveName()));
+    m_messages.Show(text, UserMessages::Icon::Information, UserMessages::Buttons::Ok, "Export");
+    return true;
+}
+
+void CExportSettingsDlg::accept()
+{
+    if (UebernehmeSeiten())
+        QDialog::accept();
+}
