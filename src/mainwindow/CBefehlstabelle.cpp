@@ -6,10 +6,12 @@
 #include "mainwindow/CKassenbuchDlg.h"
 #include "mainwindow/CInfoDlg.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
+#include "masterdata/CBelegtexteDlg.h"
 #include "masterdata/CFirmenverwaltungDlg.h"
+#include "masterdata/CUStDlg.h"
+#include "platform/CHilfeFenster.h"
 #include "reports/CMonatsUebersichtDlg.h"
 #include "reports/CReportStarter.h"
-#include "platform/CHilfeFenster.h"
 #include "storage/CSettings.h"
 
 #include <QComboBox>
@@ -54,6 +56,28 @@ void Monatsuebersicht(W& w)
     });
 }
 
+void Belegtexte(W& w)
+{
+    w.RunModal([&] {
+        CBelegtexteDlg dlg(w, w.Meldungen(), &w);
+        QObject::connect(&dlg, &CBelegtexteDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
+        if (w.RunDialog(dlg) == QDialog::Accepted)
+            w.BelegtexteGeaendert();
+    });
+}
+
+// Enabled only with a cash book open, so RunModal settles the booking
+// being typed: its VAT list is about to change.
+void Umsatzsteuer(W& w)
+{
+    w.RunModal([&] {
+        CUStDlg dlg(*w.GetSteuersaetze(), &w);
+        QObject::connect(&dlg, &CUStDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
+        if (w.RunDialog(dlg) == QDialog::Accepted)
+            w.SteuersaetzeGeaendert();
+    });
+}
+
 void Info(W& w)
 {
     w.RunModal(
@@ -80,9 +104,7 @@ void DiscardEntry(W& w)
         w.SettlePendingEntry(SettleMode::Discard, true);
 }
 
-// Rows in menu order. The receipt-text and VAT-rate dialogs come with
-// their own parts of the program; until then their rows are in place
-// without a handler.
+// Rows in menu order.
 const CBefehl kTabelle[] = {
     {.name = "actionNeu", .text = "&Neu...", .menue = M::Datei, .tasten = "Ctrl+N", .tasteImMenue = true,
      .tipp = "Legt eine neue Datenbank an", .leiste = 11, .symbol = I::New,
@@ -106,9 +128,10 @@ const CBefehl kTabelle[] = {
     {.name = "actionFirma", .text = "&Firma...", .menue = M::Stammdaten, .tasten = "Ctrl+F", .tasteImMenue = true,
      .tipp = "Firmendaten", .leiste = 31, .symbol = I::Company, .freigabe = F::Geladen, .ausfuehren = Firma},
     {.name = "actionBelegtexte", .text = "&Belegstexte...", .menue = M::Stammdaten, .tasten = "Ctrl+B",
-     .tasteImMenue = true, .tipp = "Belegtexte", .leiste = 32, .symbol = I::ReceiptTexts, .freigabe = F::Geladen},
+     .tasteImMenue = true, .tipp = "Belegtexte", .leiste = 32, .symbol = I::ReceiptTexts, .freigabe = F::Geladen,
+     .ausfuehren = Belegtexte},
     {.name = "actionUmsatzsteuer", .text = "&Umsatzsteuer...", .menue = M::Stammdaten, .tasten = "Ctrl+U",
-     .tasteImMenue = true, .freigabe = F::Offen},
+     .tasteImMenue = true, .freigabe = F::Offen, .ausfuehren = Umsatzsteuer},
 
     // The menu shows no key for the cash report, though Ctrl+P starts it.
     {.name = "actionKassenbericht", .text = "&Kassenbericht", .menue = M::Auswertungen, .tasten = "Ctrl+P",
