@@ -17,3 +17,7 @@ void BenchListe();
 // The booking list grid switched to the busiest month of 200,000 generated
 // bookings, against the engine's period query for that month.
 void BenchListeGrid();
+
+// The cash report's lines, the statistics and the monthly overview for the
+// busiest month of 200,000 generated bookings, and the cash report's PDF.
+void BenchBerichte();

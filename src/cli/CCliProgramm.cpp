@@ -97,6 +97,8 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
         {"list", {"--day", "--month"}, {}, &CCliProgramm::List},
         {"totals", {"--day", "--month"}, {}, &CCliProgramm::Totals},
         {"generate", {"--count", "--seed"}, {}, &CCliProgramm::Generate},
+        {"report", {"--day", "--month", "--pdf"}, {"--cash", "--stats"}, &CCliProgramm::Report},
+        {"overview", {"--month"}, {}, &CCliProgramm::Overview},
         {"export", {"--month", "--to", "--client", "--till", "--till-name"}, {}, &CCliProgramm::Export},
     };
 

@@ -10,6 +10,8 @@
 #include "masterdata/CFirmenverwaltungDlg.h"
 #include "masterdata/CUStDlg.h"
 #include "platform/CHilfeFenster.h"
+#include "reports/CMonatsUebersichtDlg.h"
+#include "reports/CReportStarter.h"
 #include "storage/CSettings.h"
 
 #include <QComboBox>
@@ -34,6 +36,23 @@ void Firma(W& w)
         QObject::connect(&dlg, &CFirmenverwaltungDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
         if (w.RunDialog(dlg) == QDialog::Accepted)
             w.FirmaGeaendert();
+    });
+}
+
+template <CReportStarter::Bericht bericht>
+void Bericht(W& w)
+{
+    w.RunModal([&] {
+        CReportStarter starter(bericht, w, w.Dialoge(), w.Dateidialoge(), w.Meldungen());
+        starter.Open(&w);
+    });
+}
+
+void Monatsuebersicht(W& w)
+{
+    w.RunModal([&] {
+        CMonatsUebersichtDlg dlg(w, &w);
+        w.RunDialog(dlg);
     });
 }
 
@@ -85,8 +104,7 @@ void DiscardEntry(W& w)
         w.SettlePendingEntry(SettleMode::Discard, true);
 }
 
-// Rows in menu order. The reports come with their own parts of the
-// program; until then their rows are in place without a handler.
+// Rows in menu order.
 const CBefehl kTabelle[] = {
     {.name = "actionNeu", .text = "&Neu...", .menue = M::Datei, .tasten = "Ctrl+N", .tasteImMenue = true,
      .tipp = "Legt eine neue Datenbank an", .leiste = 11, .symbol = I::New,
@@ -117,9 +135,11 @@ const CBefehl kTabelle[] = {
 
     // The menu shows no key for the cash report, though Ctrl+P starts it.
     {.name = "actionKassenbericht", .text = "&Kassenbericht", .menue = M::Auswertungen, .tasten = "Ctrl+P",
-     .tipp = "Drucken", .leiste = 21, .symbol = I::Report, .knopf = "buttonKassenbericht", .freigabe = F::Geladen},
+     .tipp = "Drucken", .leiste = 21, .symbol = I::Report, .knopf = "buttonKassenbericht", .freigabe = F::Geladen,
+     .ausfuehren = Bericht<CReportStarter::Bericht::Kassenbericht>},
     {.name = "actionStatistik", .text = "&Statistik", .menue = M::Auswertungen, .tipp = "Statistik", .leiste = 22,
-     .symbol = I::Statistics, .knopf = "buttonStatistik", .freigabe = F::Geladen},
+     .symbol = I::Statistics, .knopf = "buttonStatistik", .freigabe = F::Geladen,
+     .ausfuehren = Bericht<CReportStarter::Bericht::Statistik>},
 
     {.name = "actionAutostart", .text = "mit Windows &starten", .menue = M::Einstellungen,
      .option = CSettings::Autostart},
@@ -137,7 +157,8 @@ const CBefehl kTabelle[] = {
     {.name = "actionInfo", .text = "&Info...", .menue = M::Hilfe, .trennerDavor = true, .ausfuehren = Info},
 
     // The push buttons of the working surface.
-    {.name = "buttonMonatsuebersicht", .knopf = "buttonMonatsuebersicht", .freigabe = F::Offen},
+    {.name = "buttonMonatsuebersicht", .knopf = "buttonMonatsuebersicht", .freigabe = F::Offen,
+     .ausfuehren = Monatsuebersicht},
     {.name = "buttonNeu", .knopf = "buttonNeu", .freigabe = F::Offen,
      .ausfuehren = [](W& w) { w.Befehle().NeueBuchung(); }},
     {.name = "buttonSpeichern", .knopf = "buttonSpeichern", .freigabe = F::Erfassung, .ausfuehren = SaveEntry},

@@ -89,6 +89,8 @@ public:
     // country list's file as the settings name it, and the message boxes.
     std::string LaenderDatei() const;
     UserMessages& Meldungen() const { return m_messages; }
+    // What the reports' preview runs its printer and file dialogs through.
+    ModalDialogs& Dialoge() const { return m_dialogs; }
     // What the export sheet needs besides: its settings file as the
     // settings name it, the program folder, and the folder browser.
     std::string ExportDatei() const;
