@@ -14,5 +14,6 @@ int main()
     BenchKassenbuch();
     BenchListe();
     BenchListeGrid();
+    BenchKatalog();
     return 0;
 }

@@ -17,3 +17,6 @@ void BenchListe();
 // The booking list grid switched to the busiest month of 200,000 generated
 // bookings, against the engine's period query for that month.
 void BenchListeGrid();
+
+// The receipt-text catalogue at 100,000 entries: load, list and one booking.
+void BenchKatalog();

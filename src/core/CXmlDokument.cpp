@@ -129,9 +129,17 @@ CXmlDokument::~CXmlDokument() = default;
 void CXmlDokument::Clear()
 {
     m_doc->reset();
+    ContentChanged();
 }
 
 bool CXmlDokument::Parse(const std::string& bytes)
+{
+    const bool ok = ParseBytes(bytes);
+    ContentChanged();
+    return ok;
+}
+
+bool CXmlDokument::ParseBytes(const std::string& bytes)
 {
     try {
         m_doc->reset();
@@ -278,7 +286,9 @@ bool CXmlDokument::RemoveAt(const std::string& path)
     CXmlElement element = Find(path);
     if (!element)
         return false;
-    return element.parent().remove_child(element);
+    const bool removed = element.parent().remove_child(element);
+    ContentChanged();
+    return removed;
 }
 
 std::string CXmlDokument::GetText(CXmlElement element)
