@@ -4,4 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-cd build && ctest --output-on-failure -j2
+(cd build && ctest --output-on-failure -j2)
+# Every fuzz target for 30 seconds; a finding fails the run.
+scripts/fuzz.sh 30
