@@ -2,6 +2,7 @@
 
 #include "core/Konvertierung.h"
 
+#include <cstring>
 #include <map>
 
 const char* const CBelegtexte::LeeresDokument =
@@ -9,6 +10,48 @@ const char* const CBelegtexte::LeeresDokument =
 
 namespace {
 const char* const AnfangsbestandText = "Anfangsbestand";
+
+std::string Trimmed(const std::string& text)
+{
+    static const char* const blanks = " \t\r\n";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// What the selection list and the description index read of one entry,
+// in a single walk over its children: the same answers GetBezeichnung,
+// GetSort and the flag getters give (the first element of a name counts,
+// values trimmed), without building a path for each of them.
+struct Eintrag {
+    CXmlElement bezeichnung;
+    CXmlElement sort;
+    bool inaktiv = false;
+    bool system = false;
+
+    explicit Eintrag(CXmlElement beleg)
+    {
+        for (CXmlElement child : beleg.children()) {
+            if (child.type() != pugi::node_element)
+                continue;
+            const char* name = child.name();
+            if (!bezeichnung && std::strcmp(name, CBelegtexte::Bezeichnung) == 0)
+                bezeichnung = child;
+            else if (!sort && std::strcmp(name, CBelegtexte::Sort) == 0)
+                sort = child;
+            else if (std::strcmp(name, CBelegtexte::Inaktiv) == 0)
+                inaktiv = true;
+            else if (std::strcmp(name, CBelegtexte::System) == 0)
+                system = true;
+        }
+    }
+    std::string Bezeichnung() const
+    {
+        return bezeichnung ? Trimmed(CXmlDokument::GetText(bezeichnung)) : std::string();
+    }
+    int Sort() const { return sort ? TextToInt(Trimmed(CXmlDokument::GetText(sort))) : 0; }
+};
 } // namespace
 
 CBelegtexte::CBelegtexte() : CXmlDokument(LeeresDokument)
@@ -127,8 +170,9 @@ int CBelegtexte::FindByBezeichnung(const std::string& text) const
         m_byName.clear();
         const int count = static_cast<int>(Entries().size());
         m_byName.reserve(static_cast<std::size_t>(count));
+        const std::vector<CXmlElement>& entries = Entries();
         for (int i = 0; i < count; ++i)
-            m_byName.emplace(GetBezeichnung(i), i); // the first of equal texts wins
+            m_byName.emplace(Eintrag(entries[static_cast<std::size_t>(i)]).Bezeichnung(), i); // the first of equal texts wins
         m_namesValid = true;
     }
     const auto it = m_byName.find(text);
@@ -141,12 +185,13 @@ void CBelegtexte::GetSelectionList(std::vector<std::string>& list, int flags) co
     // keeps catalogue order within one sort key.
     std::multimap<int, std::string> sorted;
     for (const CXmlElement beleg : Entries()) {
-        if (GetFlag(beleg, Inaktiv))
+        const Eintrag e(beleg);
+        if (e.inaktiv)
             continue;
-        std::string bezeichnung = GetString(beleg, Bezeichnung);
-        if (!(flags & 1) && GetFlag(beleg, System) && bezeichnung == AnfangsbestandText)
+        std::string bezeichnung = e.Bezeichnung();
+        if (!(flags & 1) && e.system && bezeichnung == AnfangsbestandText)
             continue;
-        sorted.insert({GetInt(beleg, Sort, 0), std::move(bezeichnung)});
+        sorted.insert({e.Sort(), std::move(bezeichnung)});
     }
     for (auto& entry : sorted)
         list.push_back(std::move(entry.second));
