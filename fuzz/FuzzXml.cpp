@@ -58,10 +58,13 @@ void Katalog(const std::string& bytes)
     std::vector<std::string> liste;
     katalog.GetSelectionList(liste, 1);
     const int count = katalog.GetCount();
+    // Entries are addressed as "Belege/Beleg[i]": under a root of another
+    // name they are counted but cannot be read, found or removed.
+    const bool lesbar = CXmlDokument::GetName(katalog.GetRoot()) == "Belege";
     for (int i = 0; i < count && i < 64; ++i) {
         const std::string text = katalog.GetBezeichnung(i);
         const int k = katalog.FindByBezeichnung(text);
-        fuzz::Check(k >= 0 && k <= i); // the first entry of that text
+        fuzz::Check(lesbar ? k >= 0 && k <= i : k == -1); // the first entry of that text
         (void)katalog.GetEinAus(i);
         (void)katalog.GetUStID(i);
         (void)katalog.IsSystem(i);
@@ -70,7 +73,7 @@ void Katalog(const std::string& bytes)
     std::istringstream again(saved);
     const CBelegtexte wieder(again);
     fuzz::Check(wieder.LoadOk() && wieder.GetCount() == count && Saved(wieder) == saved);
-    if (count > 0) {
+    if (count > 0 && lesbar) {
         katalog.SetBezeichnung(0, "Neu");
         fuzz::Check(katalog.FindByBezeichnung("Neu") == 0 || katalog.GetBezeichnung(0) != "Neu");
         katalog.RemoveEntry(0);
