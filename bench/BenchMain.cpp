@@ -15,5 +15,6 @@ int main()
     BenchListe();
     BenchListeGrid();
     BenchKatalog();
+    BenchBerichte();
     return 0;
 }

@@ -62,23 +62,23 @@ bool CKassenbuchApp::Start(const QStringList& given, bool show)
         return false;
     }
 
-    const std::string program = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
-    if (m_optionen.dateiTyp)
-        desktop_dateien::RegistriereDateiTyp(desktop_dateien::DataHome(), program,
-                                             (m_folder / "icons" / "kuvex-256.png").string());
-    if (QGuiApplication::windowIcon().isNull())
-        QGuiApplication::setWindowIcon(Symbol(m_folder));
-
     // The settings and the VAT-rate table come before the picture, so a
     // box saying that one is missing is not hidden behind it.
     m_sitzung = std::make_unique<CProgrammSitzung>(m_folder, m_messages);
+    const std::filesystem::path shipped = m_sitzung->Ordner().Geliefert();
+    const std::string program = QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    if (m_optionen.dateiTyp)
+        desktop_dateien::RegistriereDateiTyp(desktop_dateien::DataHome(), program,
+                                             (shipped / "icons" / "kuvex-256.png").string());
+    if (QGuiApplication::windowIcon().isNull())
+        QGuiApplication::setWindowIcon(Symbol(shipped));
     if (!m_sitzung->Start()) {
         // The reason has been shown; nothing was read that could be written back.
         m_sitzung.reset();
         return false;
     }
 
-    CSplashWnd splash(m_folder / "Splash.bmp");
+    CSplashWnd splash(m_sitzung->Settings().GetReadPath("Splash.bmp"));
     if (splashMs > 0)
         splash.Zeige();
     m_window = std::make_unique<CKassenbuchDlg>(*m_sitzung, m_messages, m_fileDialogs, m_dialogs, m_tray);

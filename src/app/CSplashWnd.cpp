@@ -8,7 +8,8 @@
 #include <QTimer>
 
 CSplashWnd::CSplashWnd(const std::filesystem::path& bitmap)
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool |
+                           Qt::X11BypassWindowManagerHint)
     , m_bild(QString::fromStdString(bitmap.string()))
 {
     setObjectName(QStringLiteral("splash"));

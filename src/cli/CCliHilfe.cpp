@@ -13,6 +13,8 @@ std::string CCliHilfe::Uebersicht()
            "  list      listet die Buchungen eines Tages oder Monats\n"
            "  totals    zeigt \xDC" "bertrag, Einnahmen, Ausgaben und Kassenbestand\n"
            "  generate  erzeugt Testbuchungen\n"
+           "  report    schreibt den Kassenbericht oder die Statistik als PDF\n"
+           "  overview  zeigt die Monats\xFC" "bersicht Tag f\xFC" "r Tag\n"
            "  export    schreibt den Datenexport f\xFCr den Steuerberater\n"
            "\n"
            "Betr\xE4ge schreiben Sie wie im Programm, z. B. 1.234,56. Texte sind UTF-8.\n"
@@ -23,7 +25,8 @@ std::string CCliHilfe::Uebersicht()
            "R\xFC" "ckgabewert: 0 bei Erfolg, 1 bei einem Fehler, 2 wenn \"settings.xml\"\n"
            "oder die Steuersatzdatei fehlt.\n"
            "\n"
-           "Hilfe zu einem Befehl: kuvex-cli BEFEHL --help\n";
+           "Hilfe zu einem Befehl: kuvex-cli BEFEHL --help\n"
+           "Version und Datenordner: kuvex-cli --version\n";
 }
 
 std::string CCliHilfe::Befehl(const std::string& befehl)
@@ -70,6 +73,19 @@ std::string CCliHilfe::Befehl(const std::string& befehl)
                "Ende 2005 aus den Belegtexten des Kassenbuchs und speichert die Datei.\n"
                "Mit demselben S entstehen auf jedem System dieselben Buchungen; ohne\n"
                "--seed wird die aktuelle Zeit genommen.\n";
+    if (befehl == "report")
+        return "Aufruf: kuvex-cli report DATEI --cash (--day JJJJ-MM-TT | --month JJJJ-MM) --pdf AUS.pdf\n"
+               "       kuvex-cli report DATEI --stats --month JJJJ-MM --pdf AUS.pdf\n"
+               "\n"
+               "Schreibt den Kassenbericht des Tages oder Monats (--cash) oder die\n"
+               "Statistik des Monats und Jahres gegen das Vorjahr (--stats) als PDF,\n"
+               "A4 quer, wie das Programm sie druckt. Das Kassenbuch bleibt unver\xE4ndert.\n";
+    if (befehl == "overview")
+        return "Aufruf: kuvex-cli overview DATEI --month JJJJ-MM\n"
+               "\n"
+               "Gibt die Monats\xFC" "bersicht aus wie das Programm: die Kopfzeile, dann eine\n"
+               "Zeile je Tag mit Kalenderwoche, Tag, Einnahmen, Ausgaben und Kassenbestand,\n"
+               "die Spalten durch Tabulatoren getrennt.\n";
     if (befehl == "export")
         return "Aufruf: kuvex-cli export DATEI --month JJJJ-MM [--to ORDNER] [--client N]\n"
                "                     [--till N] [--till-name NAME]\n"

@@ -24,6 +24,7 @@
 #include "export/CExportSettings.h"
 #include "export/CExporter.h"
 #include "storage/CKassenbuch.h"
+#include "storage/CDatenOrdner.h"
 #include "storage/CProgrammSitzung.h"
 
 namespace fs = std::filesystem;
@@ -96,6 +97,8 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
         {"list", {"--day", "--month"}, {}, &CCliProgramm::List},
         {"totals", {"--day", "--month"}, {}, &CCliProgramm::Totals},
         {"generate", {"--count", "--seed"}, {}, &CCliProgramm::Generate},
+        {"report", {"--day", "--month", "--pdf"}, {"--cash", "--stats"}, &CCliProgramm::Report},
+        {"overview", {"--month"}, {}, &CCliProgramm::Overview},
         {"export", {"--month", "--to", "--client", "--till", "--till-name"}, {}, &CCliProgramm::Export},
     };
 
@@ -105,6 +108,13 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
         const std::string& name = woerter.front();
         if (name == "--help" || name == "-h" || name == "help") {
             std::fputs(Windows1252::ToUtf8(CCliHilfe::Uebersicht()).c_str(), stdout);
+            return 0;
+        }
+        if (name == "--version") {
+            // The folder the settings, VAT rates and backups are read from
+            // and written to: beside the program, or the user's own.
+            std::printf("kuvex-cli %s\nDatenordner: %s\n", KUVEX_VERSION,
+                        CDatenOrdner::Fuer(m_ordner).Benutzer().c_str());
             return 0;
         }
         for (const Befehl& b : befehle) {

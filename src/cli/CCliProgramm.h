@@ -38,6 +38,8 @@ private:
     void List(const CCliArgumente& a);
     void Totals(const CCliArgumente& a);
     void Generate(const CCliArgumente& a);
+    void Report(const CCliArgumente& a);
+    void Overview(const CCliArgumente& a);
     void Export(const CCliArgumente& a);
 
     std::filesystem::path m_ordner;

@@ -22,6 +22,7 @@ UserMessages::Answer CStderrMessages::Show(const std::string& text, Icon, Button
     case Buttons::YesNo:
         return Answer::No;
     case Buttons::YesNoCancel:
+    case Buttons::OkCancel:
         return Answer::Cancel;
     case Buttons::Ok:
         break;

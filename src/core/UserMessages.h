@@ -8,7 +8,7 @@
 class UserMessages {
 public:
     enum class Icon { Error, Warning, Question, Information };
-    enum class Buttons { Ok, YesNo, YesNoCancel };
+    enum class Buttons { Ok, YesNo, YesNoCancel, OkCancel };
     enum class Answer { Ok, Yes, No, Cancel };
 
     virtual ~UserMessages() = default;

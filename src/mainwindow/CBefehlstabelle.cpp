@@ -6,8 +6,12 @@
 #include "mainwindow/CKassenbuchDlg.h"
 #include "mainwindow/CInfoDlg.h"
 #include "mainwindow/CKassenbuchSteuerung.h"
+#include "masterdata/CBelegtexteDlg.h"
 #include "masterdata/CFirmenverwaltungDlg.h"
+#include "masterdata/CUStDlg.h"
 #include "platform/CHilfeFenster.h"
+#include "reports/CMonatsUebersichtDlg.h"
+#include "reports/CReportStarter.h"
 #include "storage/CSettings.h"
 
 #include <QComboBox>
@@ -32,6 +36,45 @@ void Firma(W& w)
         QObject::connect(&dlg, &CFirmenverwaltungDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
         if (w.RunDialog(dlg) == QDialog::Accepted)
             w.FirmaGeaendert();
+    });
+}
+
+template <CReportStarter::Bericht bericht>
+void Bericht(W& w)
+{
+    w.RunModal([&] {
+        CReportStarter starter(bericht, w, w.Dialoge(), w.Dateidialoge(), w.Meldungen());
+        starter.Open(&w);
+    });
+}
+
+void Monatsuebersicht(W& w)
+{
+    w.RunModal([&] {
+        CMonatsUebersichtDlg dlg(w, &w);
+        w.RunDialog(dlg);
+    });
+}
+
+void Belegtexte(W& w)
+{
+    w.RunModal([&] {
+        CBelegtexteDlg dlg(w, w.Meldungen(), &w);
+        QObject::connect(&dlg, &CBelegtexteDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
+        if (w.RunDialog(dlg) == QDialog::Accepted)
+            w.BelegtexteGeaendert();
+    });
+}
+
+// Enabled only with a cash book open, so RunModal settles the booking
+// being typed: its VAT list is about to change.
+void Umsatzsteuer(W& w)
+{
+    w.RunModal([&] {
+        CUStDlg dlg(*w.GetSteuersaetze(), &w);
+        QObject::connect(&dlg, &CUStDlg::HilfeAngefordert, &dlg, [&](int topic) { w.Hilfe(topic, &dlg); });
+        if (w.RunDialog(dlg) == QDialog::Accepted)
+            w.SteuersaetzeGeaendert();
     });
 }
 
@@ -61,9 +104,7 @@ void DiscardEntry(W& w)
         w.SettlePendingEntry(SettleMode::Discard, true);
 }
 
-// Rows in menu order. The receipt-text and VAT-rate dialogs and the
-// reports come with their own parts of the program; until then their rows
-// are in place without a handler.
+// Rows in menu order.
 const CBefehl kTabelle[] = {
     {.name = "actionNeu", .text = "&Neu...", .menue = M::Datei, .tasten = "Ctrl+N", .tasteImMenue = true,
      .tipp = "Legt eine neue Datenbank an", .leiste = 11, .symbol = I::New,
@@ -87,15 +128,18 @@ const CBefehl kTabelle[] = {
     {.name = "actionFirma", .text = "&Firma...", .menue = M::Stammdaten, .tasten = "Ctrl+F", .tasteImMenue = true,
      .tipp = "Firmendaten", .leiste = 31, .symbol = I::Company, .freigabe = F::Geladen, .ausfuehren = Firma},
     {.name = "actionBelegtexte", .text = "&Belegstexte...", .menue = M::Stammdaten, .tasten = "Ctrl+B",
-     .tasteImMenue = true, .tipp = "Belegtexte", .leiste = 32, .symbol = I::ReceiptTexts, .freigabe = F::Geladen},
+     .tasteImMenue = true, .tipp = "Belegtexte", .leiste = 32, .symbol = I::ReceiptTexts, .freigabe = F::Geladen,
+     .ausfuehren = Belegtexte},
     {.name = "actionUmsatzsteuer", .text = "&Umsatzsteuer...", .menue = M::Stammdaten, .tasten = "Ctrl+U",
-     .tasteImMenue = true, .freigabe = F::Offen},
+     .tasteImMenue = true, .freigabe = F::Offen, .ausfuehren = Umsatzsteuer},
 
     // The menu shows no key for the cash report, though Ctrl+P starts it.
     {.name = "actionKassenbericht", .text = "&Kassenbericht", .menue = M::Auswertungen, .tasten = "Ctrl+P",
-     .tipp = "Drucken", .leiste = 21, .symbol = I::Report, .knopf = "buttonKassenbericht", .freigabe = F::Geladen},
+     .tipp = "Drucken", .leiste = 21, .symbol = I::Report, .knopf = "buttonKassenbericht", .freigabe = F::Geladen,
+     .ausfuehren = Bericht<CReportStarter::Bericht::Kassenbericht>},
     {.name = "actionStatistik", .text = "&Statistik", .menue = M::Auswertungen, .tipp = "Statistik", .leiste = 22,
-     .symbol = I::Statistics, .knopf = "buttonStatistik", .freigabe = F::Geladen},
+     .symbol = I::Statistics, .knopf = "buttonStatistik", .freigabe = F::Geladen,
+     .ausfuehren = Bericht<CReportStarter::Bericht::Statistik>},
 
     {.name = "actionAutostart", .text = "mit Windows &starten", .menue = M::Einstellungen,
      .option = CSettings::Autostart},
@@ -113,7 +157,8 @@ const CBefehl kTabelle[] = {
     {.name = "actionInfo", .text = "&Info...", .menue = M::Hilfe, .trennerDavor = true, .ausfuehren = Info},
 
     // The push buttons of the working surface.
-    {.name = "buttonMonatsuebersicht", .knopf = "buttonMonatsuebersicht", .freigabe = F::Offen},
+    {.name = "buttonMonatsuebersicht", .knopf = "buttonMonatsuebersicht", .freigabe = F::Offen,
+     .ausfuehren = Monatsuebersicht},
     {.name = "buttonNeu", .knopf = "buttonNeu", .freigabe = F::Offen,
      .ausfuehren = [](W& w) { w.Befehle().NeueBuchung(); }},
     {.name = "buttonSpeichern", .knopf = "buttonSpeichern", .freigabe = F::Erfassung, .ausfuehren = SaveEntry},

@@ -2,6 +2,7 @@
 
 #include "core/CDatum.h"
 #include "mainwindow/ToolbarIcons.h"
+#include "platform/Monatsnamen.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -39,12 +40,7 @@ CDatumAuswahl::CDatumAuswahl(QWidget* parent, Clock clock)
 
 QStringList CDatumAuswahl::MonthNames(const QLocale& userLocale)
 {
-    const QLocale locale = userLocale.language() == QLocale::German
-        ? userLocale : QLocale(QLocale::German, QLocale::Germany);
-    QStringList names;
-    for (int m = 1; m <= 12; ++m)
-        names << locale.monthName(m, QLocale::LongFormat);
-    return names;
+    return Monatsnamen::Alle(userLocale);
 }
 
 QString CDatumAuswahl::MonthName(int month) const

@@ -82,7 +82,7 @@ CKassenbuchDlg::CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages
     CFensterVerhalten::Fenster& verhalten = *this;
     m_verhalten = new CFensterVerhalten(verhalten, *this, m_settings, tray);
     m_verhalten->Starte();
-    f.logo->Lade(m_settings.GetProgramFolder() / "logo.gif");
+    f.logo->Lade(m_settings.GetReadPath("logo.gif"));
     connect(f.logo, &CLogo::geklickt, this,
             [this] { OpenLink(QString::fromStdString(m_settings.GetLogoLink())); });
     // No cash book is open until the command line has been processed.
@@ -207,6 +207,19 @@ void CKassenbuchDlg::FirmaGeaendert()
     Refresh();
 }
 
+void CKassenbuchDlg::BelegtexteGeaendert()
+{
+    m_steuerung->SetModified(true);
+    Refresh();
+}
+
+bool CKassenbuchDlg::SteuersaetzeGeaendert()
+{
+    const bool gespeichert = m_sitzung.SaveSteuersaetze();
+    Refresh();
+    return gespeichert;
+}
+
 bool CKassenbuchDlg::CheckNegative()
 {
     const CBuchungen* journal = GetBuchungen();
@@ -252,7 +265,7 @@ void CKassenbuchDlg::Hilfe(int topic, QWidget* from)
 {
     QWidget* owner = from ? from : this;
     if (!m_hilfe)
-        m_hilfe = new CHilfeFenster(m_settings.GetProgramFolder() / "hilfe", owner);
+        m_hilfe = new CHilfeFenster(m_settings.GetReadPath("hilfe"), owner);
     else if (m_hilfe->parentWidget() != owner)
         m_hilfe->setParent(owner, Qt::Window);
     m_hilfe->Zeige(topic);

@@ -89,6 +89,8 @@ public:
     // country list's file as the settings name it, and the message boxes.
     std::string LaenderDatei() const;
     UserMessages& Meldungen() const { return m_messages; }
+    // What the reports' preview runs its printer and file dialogs through.
+    ModalDialogs& Dialoge() const { return m_dialogs; }
     // What the export sheet needs besides: its settings file as the
     // settings name it, the program folder, and the folder browser.
     std::string ExportDatei() const;
@@ -97,6 +99,12 @@ public:
     // After the company record was changed in a dialog: the cash book has
     // a change to save and the title shows the short name.
     void FirmaGeaendert();
+    // After the receipt texts were changed in their dialog: the cash book
+    // has a change to save and the grids offer the new texts.
+    void BelegtexteGeaendert();
+    // After the VAT-rate dialog changed the table: it is written to its
+    // file at once (it belongs to no cash book); false when that failed.
+    bool SteuersaetzeGeaendert();
 
     // The negative-cash check of the shown period; false when it warned.
     bool CheckNegative();

@@ -21,6 +21,10 @@ bool CLogo::Lade(const std::filesystem::path& file)
     delete m_film;
     m_film = film;
     setMovie(m_film);
+    // The layout gives the label room for the whole picture only when it
+    // knows the size before the first frame is shown.
+    m_film->jumpToFrame(0);
+    setFixedSize(m_film->currentPixmap().size());
     m_film->start();
     return true;
 }

@@ -21,6 +21,11 @@ public:
     // when the user types no suffix; an existing file needs the user's
     // consent to be overwritten.
     virtual QString SaveCashBook(const QString& startFolder, const QString& initialName) = 0;
+    // A PDF file to write a report to, in the same way: "pdf" is added
+    // when the user types no suffix; overwriting needs consent.
+    static QString PdfFilter() { return QStringLiteral("PDF-Dokument (*.pdf)"); }
+    static QString PdfSuffix() { return QStringLiteral("pdf"); }
+    virtual QString SavePdf(const QString& startFolder, const QString& initialName) = 0;
     // An existing folder; title says what the folder is for.
     virtual QString ChooseFolder(const QString& startFolder, const QString& title) = 0;
 };

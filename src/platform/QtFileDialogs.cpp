@@ -47,6 +47,15 @@ std::unique_ptr<QFileDialog> QtFileDialogs::CreateSaveDialog(const QString& star
     return dialog;
 }
 
+std::unique_ptr<QFileDialog> QtFileDialogs::CreatePdfDialog(const QString& startFolder,
+                                                            const QString& initialName, QWidget* parent)
+{
+    auto dialog = CreateSaveDialog(startFolder, initialName, parent);
+    dialog->setNameFilter(PdfFilter());
+    dialog->setDefaultSuffix(PdfSuffix());
+    return dialog;
+}
+
 std::unique_ptr<QFileDialog> QtFileDialogs::CreateFolderDialog(const QString& startFolder,
                                                                const QString& title, QWidget* parent)
 {
@@ -83,6 +92,11 @@ QString QtFileDialogs::OpenCashBook(const QString& startFolder)
 QString QtFileDialogs::SaveCashBook(const QString& startFolder, const QString& initialName)
 {
     return Run(*CreateSaveDialog(startFolder, initialName, m_parent.data()));
+}
+
+QString QtFileDialogs::SavePdf(const QString& startFolder, const QString& initialName)
+{
+    return Run(*CreatePdfDialog(startFolder, initialName, m_parent.data()));
 }
 
 QString QtFileDialogs::ChooseFolder(const QString& startFolder, const QString& title)

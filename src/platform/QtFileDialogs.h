@@ -18,11 +18,14 @@ public:
     QString OpenCashBook(const QString& startFolder) override;
     QString SaveCashBook(const QString& startFolder, const QString& initialName) override;
     QString ChooseFolder(const QString& startFolder, const QString& title) override;
+    QString SavePdf(const QString& startFolder, const QString& initialName) override;
 
     // The dialogs exactly as the methods above run them.
     static std::unique_ptr<QFileDialog> CreateOpenDialog(const QString& startFolder, QWidget* parent);
     static std::unique_ptr<QFileDialog> CreateSaveDialog(const QString& startFolder,
                                                          const QString& initialName, QWidget* parent);
+    static std::unique_ptr<QFileDialog> CreatePdfDialog(const QString& startFolder,
+                                                        const QString& initialName, QWidget* parent);
     static std::unique_ptr<QFileDialog> CreateFolderDialog(const QString& startFolder,
                                                            const QString& title, QWidget* parent);
     // The chosen path of a dialog that has closed; empty when cancelled.

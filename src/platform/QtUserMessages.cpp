@@ -61,6 +61,12 @@ std::unique_ptr<QMessageBox> QtUserMessages::CreateBox(const QString& text, Icon
         box->setDefaultButton(QMessageBox::Yes);
         box->setEscapeButton(QMessageBox::Cancel);
         break;
+    case Buttons::OkCancel:
+        AddButton(*box, QMessageBox::Ok, QStringLiteral("OK"));
+        AddButton(*box, QMessageBox::Cancel, QStringLiteral("Abbrechen"));
+        box->setDefaultButton(QMessageBox::Ok);
+        box->setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     return box;
 }
@@ -78,6 +84,7 @@ UserMessages::Answer QtUserMessages::AnswerOf(const QMessageBox& box, Buttons bu
     case Buttons::Ok: return Answer::Ok;
     case Buttons::YesNo: return Answer::No;
     case Buttons::YesNoCancel: return Answer::Cancel;
+    case Buttons::OkCancel: return Answer::Cancel;
     }
     return Answer::Cancel;
 }

@@ -22,6 +22,15 @@ QString ScriptedFileDialogs::OpenCashBook(const QString& startFolder)
     return Answer(std::move(call));
 }
 
+QString ScriptedFileDialogs::SavePdf(const QString& startFolder, const QString& initialName)
+{
+    Call call;
+    call.kind = Kind::SavePdf;
+    call.startFolder = startFolder;
+    call.initialName = initialName;
+    return Answer(std::move(call));
+}
+
 QString ScriptedFileDialogs::SaveCashBook(const QString& startFolder, const QString& initialName)
 {
     Call call;

@@ -12,11 +12,11 @@
 
 class ScriptedFileDialogs : public FileDialogs {
 public:
-    enum class Kind { Open, Save, Folder };
+    enum class Kind { Open, Save, Folder, SavePdf };
     struct Call {
         Kind kind = Kind::Open;
         QString startFolder;
-        QString initialName;  // save only
+        QString initialName;  // saving only
         QString title;        // folder only
         QString answer;       // empty: cancelled
         bool unexpected = false;
@@ -25,6 +25,7 @@ public:
     QString OpenCashBook(const QString& startFolder) override;
     QString SaveCashBook(const QString& startFolder, const QString& initialName) override;
     QString ChooseFolder(const QString& startFolder, const QString& title) override;
+    QString SavePdf(const QString& startFolder, const QString& initialName) override;
 
     // The user's next choice; an empty path cancels that dialog.
     void Queue(const QString& path);

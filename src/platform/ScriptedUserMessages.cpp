@@ -14,6 +14,7 @@ bool Offers(UserMessages::Buttons buttons, UserMessages::Answer answer)
     case UserMessages::Buttons::Ok: return answer == A::Ok;
     case UserMessages::Buttons::YesNo: return answer == A::Yes || answer == A::No;
     case UserMessages::Buttons::YesNoCancel: return answer != A::Ok;
+    case UserMessages::Buttons::OkCancel: return answer == A::Ok || answer == A::Cancel;
     }
     return false;
 }
@@ -26,6 +27,8 @@ UserMessages::Answer FitTo(UserMessages::Buttons buttons, UserMessages::Answer a
         return answer;
     if (buttons == UserMessages::Buttons::Ok)
         return A::Ok;
+    if (buttons == UserMessages::Buttons::OkCancel)
+        return answer == A::Yes ? A::Ok : A::Cancel;
     if (answer == A::Ok)
         return A::Yes;
     return A::No; // Cancel on a Yes/No box

@@ -5,11 +5,12 @@
 //
 // Ok boxes always answer Ok and leave the queue alone, so error messages
 // in between do not eat the answers meant for questions. A Yes/No(/Cancel)
-// box takes the next queued answer; when the queue is empty, or the queued
-// answer is not one of its buttons, it is marked unexpected, the hook set
-// with SetOnUnexpected runs (tests put ADD_FAILURE there) and the default
-// answer is given, mapped onto the box's buttons (Cancel becomes No and Ok
-// becomes Yes on a Yes/No box).
+// or OK/Cancel box takes the next queued answer; when the queue is empty,
+// or the queued answer is not one of its buttons, it is marked unexpected,
+// the hook set with SetOnUnexpected runs (tests put ADD_FAILURE there) and
+// the default answer is given, mapped onto the box's buttons (Cancel
+// becomes No and Ok becomes Yes on a Yes/No box, Yes becomes Ok and No
+// Cancel on an OK/Cancel box).
 #include "core/UserMessages.h"
 
 #include <deque>

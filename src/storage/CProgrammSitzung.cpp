@@ -11,9 +11,11 @@ namespace fs = std::filesystem;
 const char* const CProgrammSitzung::SteuersatzFehlt = " nicht gefunden. Das Programm wird beendet.";
 const char* const CProgrammSitzung::FehlerBeimLaden = "Fehler beim Laden der Datei";
 
-CProgrammSitzung::CProgrammSitzung(fs::path programFolder, UserMessages& messages, CBackups::Clock backupClock)
+CProgrammSitzung::CProgrammSitzung(const fs::path& programFolder, UserMessages& messages,
+                                   CBackups::Clock backupClock)
     : m_messages(messages)
-    , m_settings(std::move(programFolder), messages)
+    , m_ordner(CDatenOrdner::Fuer(programFolder))
+    , m_settings(m_ordner.Benutzer(), messages, m_ordner.IstGetrennt() ? m_ordner.Geliefert() : fs::path())
     , m_backupClock(backupClock ? std::move(backupClock) : CBackups::SystemClock())
     , m_kassenbuch(messages)
 {
@@ -23,6 +25,7 @@ CProgrammSitzung::~CProgrammSitzung() = default;
 
 bool CProgrammSitzung::Start()
 {
+    m_ordner.Einrichten();
     if (!m_settings.Load())
         return false;
     // Without its VAT rates the program cannot book anything: it says which

@@ -5,6 +5,7 @@
 // the open cash book with its lock and its backup copies. Both front ends
 // start, open and end through this one class, so they cannot drift apart.
 #include "storage/CBackups.h"
+#include "storage/CDatenOrdner.h"
 #include "storage/CKassenbuch.h"
 #include "storage/CSettings.h"
 
@@ -22,7 +23,9 @@ public:
     // Shown by the front ends when a cash book does not open.
     static const char* const FehlerBeimLaden;  // "Fehler beim Laden der Datei"
 
-    CProgrammSitzung(std::filesystem::path programFolder, UserMessages& messages,
+    // programFolder is where the programs are; the files may live elsewhere
+    // (see CDatenOrdner).
+    CProgrammSitzung(const std::filesystem::path& programFolder, UserMessages& messages,
                      CBackups::Clock backupClock = CBackups::Clock());
     ~CProgrammSitzung();
     CProgrammSitzung(const CProgrammSitzung&) = delete;
@@ -36,6 +39,7 @@ public:
     // writes the settings back (only after a successful Start).
     bool End();
 
+    const CDatenOrdner& Ordner() const { return m_ordner; }
     CSettings& Settings() { return m_settings; }
     const CSettings& Settings() const { return m_settings; }
     // Only after a successful Start.
@@ -65,6 +69,7 @@ public:
 
 private:
     UserMessages& m_messages;
+    CDatenOrdner m_ordner;
     CSettings m_settings;
     CBackups::Clock m_backupClock;
     std::unique_ptr<CSteuersaetze> m_steuersaetze;

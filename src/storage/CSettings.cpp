@@ -8,9 +8,18 @@
 
 namespace fs = std::filesystem;
 
-CSettings::CSettings(fs::path programFolder, UserMessages& messages)
-    : m_folder(std::move(programFolder)), m_messages(messages)
+CSettings::CSettings(fs::path programFolder, UserMessages& messages, fs::path shippedFolder)
+    : m_folder(std::move(programFolder)), m_shipped(std::move(shippedFolder)), m_messages(messages)
 {
+}
+
+fs::path CSettings::GetReadPath(const std::string& relative) const
+{
+    std::error_code ec;
+    const fs::path eigen = m_folder / relative;
+    if (m_shipped.empty() || fs::exists(eigen, ec))
+        return eigen;
+    return m_shipped / relative;
 }
 
 bool CSettings::Load()
@@ -45,7 +54,7 @@ std::string CSettings::GetAbsolute(const std::string& key) const
     // every value is meant relative to it.
     std::string text = relative.string();
     std::size_t start = text.find_first_not_of('/');
-    return (m_folder / text.substr(start == std::string::npos ? text.size() : start)).string();
+    return GetReadPath(text.substr(start == std::string::npos ? text.size() : start)).string();
 }
 
 std::string CSettings::EntryPath(int k)

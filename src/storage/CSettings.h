@@ -36,7 +36,10 @@ public:
     static constexpr const char* LogoLink = "Settings/Logo/Link";
     static constexpr const char* HistoryPath = "Settings/FileHistory";
 
-    CSettings(std::filesystem::path programFolder, UserMessages& messages);
+    // Relative names resolve against programFolder; with a shipped folder
+    // as well, a file that is not in programFolder is read from there.
+    CSettings(std::filesystem::path programFolder, UserMessages& messages,
+              std::filesystem::path shippedFolder = {});
 
     // Reads "settings.xml". A missing file is shown as an error and gives
     // false: the program cannot run without it. A file that cannot be
@@ -48,6 +51,9 @@ public:
     bool Save() const;
 
     std::filesystem::path GetProgramFolder() const { return m_folder; }
+    // A file beside the program to read (pictures, help): the user's own
+    // when there is one, else the shipped one.
+    std::filesystem::path GetReadPath(const std::string& relative) const;
     std::filesystem::path GetFilePath() const { return m_folder / FileName; }
 
     // Flags by name (one of the six constants above); switching one on
@@ -96,6 +102,7 @@ private:
     static std::string EntryPath(int k);
 
     std::filesystem::path m_folder;
+    std::filesystem::path m_shipped;
     UserMessages& m_messages;
     bool m_parsed = false;
 };

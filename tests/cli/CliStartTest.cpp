@@ -169,6 +169,11 @@ TEST_F(CliStart, HelpAndWrongCalls)
     EXPECT_EQ(e.Aus.rfind("kuvex-cli - Kuvex, das Kassenbuch, auf der Kommandozeile\n", 0), 0u);
     EXPECT_NE(e.Aus.find("  totals    zeigt Übertrag, Einnahmen, Ausgaben und Kassenbestand\n"),
               std::string::npos);
+    // The version and the folder in use: the test's program folder may be written.
+    e = Cli({"--version"});
+    EXPECT_EQ(e.Status, 0);
+    EXPECT_EQ(e.Aus.substr(0, e.Aus.find('\n')), std::string("kuvex-cli ") + KUVEX_VERSION);
+    EXPECT_NE(e.Aus.find("\nDatenordner: /"), std::string::npos);
     for (const char* befehl : {"new", "add", "delete", "list", "totals", "generate"}) {
         e = Cli({befehl, "--help"});
         EXPECT_EQ(e.Status, 0);

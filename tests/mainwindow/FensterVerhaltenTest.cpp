@@ -12,6 +12,7 @@
 #include "storage/CSettings.h"
 
 #include <QAction>
+#include <QImageReader>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QLabel>
@@ -200,6 +201,16 @@ TEST_F(FensterVerhalten, WakeUpShowsAndWithAFileSavesTheOpenOneFirst)
     fenster->Aufwecken(1, andere);
     EXPECT_TRUE(fenster->isVisible());
     EXPECT_EQ(Titel(), "Kuvex - Laden <Laden.kbx>");
+    // While a dialog works on the open cash book it is not pulled away.
+    messages.Queue(UserMessages::Answer::Ok);
+    modal.Queue(QStringLiteral("infoDlg"), [&](QDialog&) {
+        fenster->Aufwecken(3, andere);
+        return int(QDialog::Accepted);
+    });
+    Aktion("actionInfo")->trigger();
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, CKassenbuchDlg::DialogOffen);
+    EXPECT_EQ(Titel(), "Kuvex - Laden <Laden.kbx>");
     fenster->Aufwecken(3, andere);
     EXPECT_EQ(Titel(), "Kuvex - Kiosk <Andere.kbx>");
     ScriptedUserMessages still;
@@ -245,6 +256,8 @@ TEST_F(FensterVerhalten, LogoShowsTheHandAndOpensTheLinkOfTheSettings)
     auto* logo = fenster->findChild<CLogo*>(QStringLiteral("logo"));
     ASSERT_NE(logo, nullptr);
     EXPECT_NE(logo->movie(), nullptr);
+    // The whole picture, not what the row of buttons leaves of it.
+    EXPECT_EQ(logo->size(), QImageReader(QString::fromStdString((ordner / "logo.gif").string())).size());
     EXPECT_EQ(logo->cursor().shape(), Qt::PointingHandCursor);
     QTest::mouseClick(logo, Qt::LeftButton);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));

@@ -193,3 +193,22 @@ TEST(ScriptedUserMessages, SystemErrorsKeepTheCode)
     EXPECT_FALSE(messages.Boxes()[1].text.empty());
     EXPECT_FALSE(messages.Boxes()[1].unexpected);
 }
+
+TEST(UserMessages, OkCancelBoxesOfferOkAndAbbrechen)
+{
+    auto box = QtUserMessages::CreateBox("x", Icon::Warning, Buttons::OkCancel, QString(), nullptr);
+    EXPECT_EQ(ButtonTexts(*box), (QStringList{QStringLiteral("Abbrechen"), QStringLiteral("OK")}));
+    EXPECT_EQ(static_cast<QAbstractButton*>(box->defaultButton()), box->button(QMessageBox::Ok));
+    EXPECT_EQ(box->escapeButton(), box->button(QMessageBox::Cancel));
+    QtUserMessages qt;
+    WhenBoxShows([](QMessageBox& shown) { QTest::keyClick(&shown, Qt::Key_Escape); });
+    EXPECT_EQ(qt.Show("?", Icon::Warning, Buttons::OkCancel), Answer::Cancel);
+
+    // The double takes OK/Cancel answers from the queue; a Yes/No one is a mistake.
+    ScriptedUserMessages scripted;
+    scripted.Queue({Answer::Cancel, Answer::Ok, Answer::No});
+    EXPECT_EQ(scripted.Show("a", Icon::Warning, Buttons::OkCancel), Answer::Cancel);
+    EXPECT_EQ(scripted.Show("b", Icon::Warning, Buttons::OkCancel), Answer::Ok);
+    EXPECT_EQ(scripted.Show("c", Icon::Warning, Buttons::OkCancel), Answer::Cancel);
+    EXPECT_EQ(scripted.UnexpectedCount(), 1u);
+}

@@ -1,0 +1,133 @@
+// kuvex-cli's report and overview: the same engines and page drawing as the
+// window's preview, the PDF written without any window on screen.
+#include "cli/CCliProgramm.h"
+
+#include <QFile>
+#include <QGuiApplication>
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+
+#include "cli/CCliArgumente.h"
+#include "cli/CCliFehler.h"
+#include "cli/CCliWerte.h"
+#include "core/CBuchungen.h"
+#include "core/Windows1252.h"
+#include "platform/Cp1252.h"
+#include "platform/SystemErrorText.h"
+#include "reports/CKassabuchReportView.h"
+#include "reports/CMonatsUebersichtZeilen.h"
+#include "reports/CStatistikReportView.h"
+#include "storage/CKassenbuch.h"
+#include "storage/CProgrammSitzung.h"
+
+namespace {
+
+// Fonts and painting need a GUI application; kuvex-cli makes one on the
+// offscreen platform, so it runs the same with or without a desktop.
+class CPdfUmgebung {
+public:
+    CPdfUmgebung()
+    {
+        // Qt's own notes (a missing runtime folder and the like) are not
+        // kuvex-cli's messages; standard error carries only those.
+        m_vorher = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        if (!QCoreApplication::instance())
+            m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
+    }
+    ~CPdfUmgebung() { qInstallMessageHandler(m_vorher); }
+    CPdfUmgebung(const CPdfUmgebung&) = delete;
+    CPdfUmgebung& operator=(const CPdfUmgebung&) = delete;
+
+private:
+    int m_argc = 3;
+    char m_name[10] = "kuvex-cli";
+    char m_schalter[10] = "-platform";
+    char m_platform[10] = "offscreen";
+    char* m_argv[4] = {m_name, m_schalter, m_platform, nullptr};
+    QtMessageHandler m_vorher = nullptr;
+    std::unique_ptr<QGuiApplication> m_app;
+};
+
+void Ausgabe(const std::string& cp1252)
+{
+    std::fputs(Windows1252::ToUtf8(cp1252).c_str(), stdout);
+    std::fputc('\n', stdout);
+}
+
+} // namespace
+
+void CCliProgramm::Report(const CCliArgumente& a)
+{
+    const bool kasse = a.Schalter("--cash");
+    if (kasse == a.Schalter("--stats"))
+        throw CCliFehler("Geben Sie genau eine der Optionen --cash oder --stats an.");
+    CReportDaten daten;
+    daten.hatAuswahl = true;
+    if (kasse) {
+        const std::string* tag = a.Wert("--day");
+        const std::string* monat = a.Wert("--month");
+        if ((tag != nullptr) == (monat != nullptr))
+            throw CCliFehler("Geben Sie genau eine der Optionen --day oder --month an.");
+        const CCliDatum d = tag ? CCliWerte::Tag("--day", *tag) : CCliWerte::Monat("--month", *monat);
+        daten.jahr = d.Jahr;
+        daten.monat = d.Monat;
+        daten.tag = d.Tag;
+        daten.monatlich = monat != nullptr;
+    } else {
+        if (a.Wert("--day"))
+            throw CCliFehler("Die Statistik gilt f\xFCr einen Monat: geben Sie --month an, nicht --day.");
+        const std::string* monat = a.Wert("--month");
+        if (!monat)
+            throw CCliFehler("Die Option --month fehlt.");
+        const CCliDatum d = CCliWerte::Monat("--month", *monat);
+        daten.jahr = d.Jahr;
+        daten.monat = d.Monat;
+        daten.monatlich = true;
+    }
+    const std::string* pdf = a.Wert("--pdf");
+    if (!pdf || pdf->empty())
+        throw CCliFehler("Die Option --pdf fehlt.");
+
+    Oeffnen(a.Datei());
+    daten.journal = Kasse().GetBuchungen();
+    daten.belegtexte = Kasse().GetBelegtexte();
+    daten.firma = Kasse().GetFirma();
+    daten.steuersaetze = &m_sitzung->Steuersaetze();
+
+    const CPdfUmgebung umgebung;
+    std::unique_ptr<CReportViewBase> view;
+    if (kasse)
+        view = std::make_unique<CKassabuchReportView>(daten);
+    else
+        view = std::make_unique<CStatistikReportView>(daten);
+    errno = 0;
+    if (!view->SchreibePdf(QFile::decodeName(QByteArray::fromStdString(*pdf)))) {
+        const int fehler = errno;
+        throw CCliFehler("Die Datei " + Windows1252::FromUtf8Lossy(*pdf) + " konnte nicht geschrieben werden: "
+                         + Cp1252::FromQString(SystemErrorText(fehler)).value_or(std::string()));
+    }
+}
+
+void CCliProgramm::Overview(const CCliArgumente& a)
+{
+    const std::string* monat = a.Wert("--month");
+    if (!monat)
+        throw CCliFehler("Die Option --month fehlt.");
+    const CCliDatum m = CCliWerte::Monat("--month", *monat);
+    Oeffnen(a.Datei());
+    CMonatsUebersichtZeilen zeilen;
+    zeilen.Baue(*Kasse().GetBuchungen(), m.Jahr, m.Monat);
+
+    std::string kopf;
+    for (const char* k : CMonatsUebersichtZeilen::Spaltenkoepfe())
+        kopf += (kopf.empty() ? "" : "\t") + std::string(k);
+    Ausgabe(kopf);
+    for (const CMonatsUebersichtZeilen::Zeile& z : zeilen.Zeilen()) {
+        std::string zeile;
+        for (std::size_t c = 0; c < z.Texte.size(); ++c)
+            zeile += (c ? "\t" : "") + z.Texte[c];
+        Ausgabe(zeile);
+    }
+}

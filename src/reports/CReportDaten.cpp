@@ -1,0 +1,22 @@
+#include "reports/CReportDaten.h"
+
+#include "common/CDatenZugriff.h"
+#include "common/IDatumAuswahl.h"
+
+CReportDaten CReportDaten::Aus(const CDatenZugriff& zugriff)
+{
+    CReportDaten d;
+    d.journal = zugriff.GetBuchungen();
+    d.belegtexte = zugriff.GetBelegtexte();
+    d.firma = zugriff.GetFirma();
+    d.steuersaetze = zugriff.GetSteuersaetze();
+    if (const IDatumAuswahl* auswahl = zugriff.GetDatumAuswahl()) {
+        d.hatAuswahl = true;
+        d.jahr = auswahl->GetYear();
+        d.monat = auswahl->GetMonth();
+        // The selector keeps the day inside the month; its date says which.
+        d.tag = auswahl->GetDate().Day();
+        d.monatlich = auswahl->IsMonthMode();
+    }
+    return d;
+}
