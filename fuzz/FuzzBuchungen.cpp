@@ -30,6 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } catch (const CFehler&) {
         fuzz::Check(false); // what was read always fits the file again
     }
-    fuzz::RunEngines(journal, nullptr);
+    static const CBelegtexte katalog;
+    fuzz::RunEngines(journal, nullptr, katalog);
     return 0;
 }

@@ -2,11 +2,15 @@
 // What every fuzz target runs on a journal it could read: the engines of
 // the main window, the list and the reports, for the months its first
 // bookings fall in. A new engine is one more line in RunEngines.
+#include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
 #include "core/CBuchungsAbfrage.h"
 #include "core/CKassenSummen.h"
 #include "core/CPeriode.h"
 #include "core/CSteuersaetze.h"
+#include "reports/CKassenberichtZeilen.h"
+#include "reports/CMonatsUebersichtZeilen.h"
+#include "reports/CStatistikZeilen.h"
 
 #include <cstdlib>
 #include <set>
@@ -27,11 +31,15 @@ inline std::set<std::pair<int, int>> Monate(const CBuchungen& journal)
     return monate;
 }
 
-inline void RunEngines(const CBuchungen& journal, const CSteuersaetze* steuersaetze)
+inline void RunEngines(const CBuchungen& journal, const CSteuersaetze* steuersaetze,
+                       const CBelegtexte& belegtexte)
 {
     CBuchungsAbfrage abfrage;
     CBuchungsAbfrage::Zeilentexte texte;
     for (const auto& [jahr, monat] : Monate(journal)) {
+        CKassenberichtZeilen().Baue(journal, steuersaetze, CDatum::FromYMD(jahr, monat, 1), true);
+        CMonatsUebersichtZeilen().Baue(journal, jahr, monat);
+        CStatistikZeilen().Baue(journal, belegtexte, jahr, monat);
         for (const CPeriode& periode : {CPeriode::Monat(jahr, monat), CPeriode::Tag(jahr, monat, 1)}) {
             const CKassenSummen summen = CKassenSummen::Berechne(journal, periode);
             (void)summen.IstNegativ();

@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         fuzz::Check(!kasse.LastError().empty() || !kasse.IsValid());
         return 0;
     }
-    fuzz::RunEngines(*kasse.GetBuchungen(), &Steuersaetze());
+    fuzz::RunEngines(*kasse.GetBuchungen(), &Steuersaetze(), *kasse.GetBelegtexte());
     std::vector<std::string> auswahl;
     kasse.GetBelegtexte()->GetSelectionList(auswahl, 0);
 
