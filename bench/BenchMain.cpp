@@ -14,6 +14,7 @@ int main()
     BenchKassenbuch();
     BenchListe();
     BenchListeGrid();
+    BenchKatalog();
     BenchBerichte();
     return 0;
 }

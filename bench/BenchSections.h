@@ -18,6 +18,8 @@ void BenchListe();
 // bookings, against the engine's period query for that month.
 void BenchListeGrid();
 
+// The receipt-text catalogue at 100,000 entries: load, list and one booking.
+void BenchKatalog();
 // The cash report's lines, the statistics and the monthly overview for the
 // busiest month of 200,000 generated bookings, and the cash report's PDF.
 void BenchBerichte();

@@ -4,7 +4,8 @@ set -euo pipefail
 pkgs=(g++ cmake ninja-build pkg-config zlib1g-dev libminizip-dev libpugixml-dev
       qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
       xvfb xauth unzip python3 locales libc-l10n
-      fonts-liberation poppler-utils dpkg-dev file)
+      fonts-liberation poppler-utils dpkg-dev file
+      clang libclang-rt-14-dev)  # clang and libFuzzer for scripts/fuzz.sh
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")

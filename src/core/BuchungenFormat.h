@@ -31,14 +31,26 @@ constexpr int kLineFixedSize = 2 + 2 + 8 + 8 + 2;
 // the save, the generators and the reader all use this one number, so that
 // every cash book the program has saved opens again.
 //
-// It is set by what the bytes become in memory. Measured with kuvex-cli:
-// a million generated bookings take 66 MB in the file and 337 MB at the
-// peak of opening them (the inflated member held while it is read, plus
-// about 267 bytes per booking in the journal: record, line and their short
-// texts with the heap's own overhead), about five times the file. At
-// 256 MiB that is roughly four million bookings, a decade of a busy till,
-// and about 1.3 GB at the peak; twice the limit would ask for more memory
-// than the machines this runs on can spare for one cash book.
-constexpr std::uint64_t kMaxFileSize = std::uint64_t(256) << 20;
+// It is set by what the bytes can become in memory while a cash book is
+// opened: the inflated member (held whole while it is read, in one buffer
+// of its declared size) plus the journal built from it. Per byte of the
+// file the journal takes, on a 64-bit build with glibc's heap:
+//
+//   record without lines   15 bytes -> 104 (the record itself)     6.9 x
+//   line                   22 bytes ->  88 (lines reserved once)   4.0 x
+//   text of 16 bytes       18 bytes ->  32 (heap block)            1.8 x
+//   shorter texts live inside the record or line at no extra cost.
+//
+// The worst shape is a member of nothing but empty records. At 128 MiB
+// that is 8.9 million records, 887 MiB of journal and, with the buffer,
+// 1015 MiB at the peak: kMaxOpenMemory below, which a test measures from
+// the allocator. Real bookings are far from that shape: a million
+// generated ones take 66 MB in the file and 267 bytes each in memory, so
+// the limit holds about two million bookings, years of a busy till. The
+// earlier 256 MiB let a crafted member take 2.1 GB.
+constexpr std::uint64_t kMaxFileSize = std::uint64_t(128) << 20;
+
+// What opening the largest member of the worst shape may take at the peak.
+constexpr std::uint64_t kMaxOpenMemory = std::uint64_t(1) << 30;
 
 } // namespace buchungen_format

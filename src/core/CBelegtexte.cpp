@@ -2,6 +2,7 @@
 
 #include "core/Konvertierung.h"
 
+#include <cstring>
 #include <map>
 
 const char* const CBelegtexte::LeeresDokument =
@@ -9,6 +10,48 @@ const char* const CBelegtexte::LeeresDokument =
 
 namespace {
 const char* const AnfangsbestandText = "Anfangsbestand";
+
+std::string Trimmed(const std::string& text)
+{
+    static const char* const blanks = " \t\r\n";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+// What the selection list and the description index read of one entry,
+// in a single walk over its children: the same answers GetBezeichnung,
+// GetSort and the flag getters give (the first element of a name counts,
+// values trimmed), without building a path for each of them.
+struct Eintrag {
+    CXmlElement bezeichnung;
+    CXmlElement sort;
+    bool inaktiv = false;
+    bool system = false;
+
+    explicit Eintrag(CXmlElement beleg)
+    {
+        for (CXmlElement child : beleg.children()) {
+            if (child.type() != pugi::node_element)
+                continue;
+            const char* name = child.name();
+            if (!bezeichnung && std::strcmp(name, CBelegtexte::Bezeichnung) == 0)
+                bezeichnung = child;
+            else if (!sort && std::strcmp(name, CBelegtexte::Sort) == 0)
+                sort = child;
+            else if (std::strcmp(name, CBelegtexte::Inaktiv) == 0)
+                inaktiv = true;
+            else if (std::strcmp(name, CBelegtexte::System) == 0)
+                system = true;
+        }
+    }
+    std::string Bezeichnung() const
+    {
+        return bezeichnung ? Trimmed(CXmlDokument::GetText(bezeichnung)) : std::string();
+    }
+    int Sort() const { return sort ? TextToInt(Trimmed(CXmlDokument::GetText(sort))) : 0; }
+};
 } // namespace
 
 CBelegtexte::CBelegtexte() : CXmlDokument(LeeresDokument)
@@ -26,7 +69,45 @@ CBelegtexte::CBelegtexte() : CXmlDokument(LeeresDokument)
 
 CBelegtexte::CBelegtexte(std::istream& in)
 {
-    m_loadOk = LoadStream(in);
+    m_loadOk = LoadStream(in) && GetCount() <= kMaxEntries;
+}
+
+void CBelegtexte::ContentChanged()
+{
+    m_entriesValid = false;
+    m_namesValid = false;
+    m_entries.clear();
+    m_byName.clear();
+}
+
+const std::vector<CXmlElement>& CBelegtexte::Entries() const
+{
+    if (m_entriesValid)
+        return m_entries;
+    m_entries.clear();
+    m_count = 0;
+    const CXmlElement root = GetRoot();
+    if (root) {
+        m_count = CountChildren(root, "Beleg");
+        // Fields were always addressed by the path "Belege/Beleg[i]/...": a
+        // root of another name counts its entries but has none to read.
+        if (GetName(root) == "Belege") {
+            m_entries.reserve(static_cast<std::size_t>(m_count));
+            for (CXmlElement child : root.children("Beleg"))
+                if (child.type() == pugi::node_element)
+                    m_entries.push_back(child);
+        }
+    }
+    m_entriesValid = true;
+    return m_entries;
+}
+
+CXmlElement CBelegtexte::Entry(int i) const
+{
+    const std::vector<CXmlElement>& entries = Entries();
+    if (i < 0 || static_cast<std::size_t>(i) >= entries.size())
+        return CXmlElement();
+    return entries[static_cast<std::size_t>(i)];
 }
 
 void CBelegtexte::AddDefaultEntry(const char* bezeichnung, int einAus, int ustId, const char* flag)
@@ -51,14 +132,14 @@ std::string CBelegtexte::EntryPath(int i)
 
 int CBelegtexte::GetCount() const
 {
-    CXmlElement root = GetRoot();
-    return root ? CountChildren(root, "Beleg") : 0;
+    Entries();
+    return m_count;
 }
 
 int CBelegtexte::AddEntry()
 {
     CXmlElement root = GetRoot();
-    if (!root)
+    if (!root || GetCount() >= kMaxEntries)
         return -1;
     CXmlElement beleg = AddChild(root, "Beleg");
     AddChild(beleg, Bezeichnung, "Neue Buchung");
@@ -66,13 +147,18 @@ int CBelegtexte::AddEntry()
     AddChild(beleg, EinAus, "1");
     AddChild(beleg, UStID, "0");
     AddChild(beleg, Sort);
-    return GetCount() - 1;
+    const int index = m_count++;
+    if (GetName(root) == "Belege")
+        m_entries.push_back(beleg);
+    if (m_namesValid)
+        m_byName.emplace("Neue Buchung", index); // an earlier one keeps its place
+    return index;
 }
 
 bool CBelegtexte::RemoveEntry(int i)
 {
     // A negative index would read as entry 0 through the path text; it
-    // names no entry, so it removes nothing.
+    // names no entry, so it removes nothing. RemoveAt drops the indexes.
     if (i < 0)
         return false;
     return RemoveAt(EntryPath(i));
@@ -80,11 +166,17 @@ bool CBelegtexte::RemoveEntry(int i)
 
 int CBelegtexte::FindByBezeichnung(const std::string& text) const
 {
-    const int count = GetCount();
-    for (int i = 0; i < count; ++i)
-        if (GetBezeichnung(i) == text)
-            return i;
-    return -1;
+    if (!m_namesValid) {
+        m_byName.clear();
+        const int count = static_cast<int>(Entries().size());
+        m_byName.reserve(static_cast<std::size_t>(count));
+        const std::vector<CXmlElement>& entries = Entries();
+        for (int i = 0; i < count; ++i)
+            m_byName.emplace(Eintrag(entries[static_cast<std::size_t>(i)]).Bezeichnung(), i); // the first of equal texts wins
+        m_namesValid = true;
+    }
+    const auto it = m_byName.find(text);
+    return it == m_byName.end() ? -1 : it->second;
 }
 
 void CBelegtexte::GetSelectionList(std::vector<std::string>& list, int flags) const
@@ -92,57 +184,86 @@ void CBelegtexte::GetSelectionList(std::vector<std::string>& list, int flags) co
     // multimap::insert puts an equal key after the ones already there, which
     // keeps catalogue order within one sort key.
     std::multimap<int, std::string> sorted;
-    const int count = GetCount();
-    for (int i = 0; i < count; ++i) {
-        if (IsInaktiv(i))
+    for (const CXmlElement beleg : Entries()) {
+        const Eintrag e(beleg);
+        if (e.inaktiv)
             continue;
-        const std::string bezeichnung = GetBezeichnung(i);
-        if (!(flags & 1) && IsSystem(i) && bezeichnung == AnfangsbestandText)
+        std::string bezeichnung = e.Bezeichnung();
+        if (!(flags & 1) && e.system && bezeichnung == AnfangsbestandText)
             continue;
-        sorted.insert({GetSort(i), bezeichnung});
+        sorted.insert({e.Sort(), std::move(bezeichnung)});
     }
-    for (const auto& entry : sorted)
-        list.push_back(entry.second);
+    for (auto& entry : sorted)
+        list.push_back(std::move(entry.second));
 }
+
+// A field name that is no path at all ("" or "/") addresses the entry
+// itself, as the old path form "Belege/Beleg[i]/" did; only that rare case
+// takes the path from the document's start.
+namespace {
+bool NamesTheEntry(const std::string& feld)
+{
+    return CXmlPfad(feld).IsEmpty();
+}
+
+// Whether a change of this field may change an entry's description.
+bool TouchesBezeichnung(const std::string& feld)
+{
+    const CXmlPfad pfad(feld);
+    return pfad.IsEmpty() || pfad.Segments().front().name == CBelegtexte::Bezeichnung;
+}
+} // namespace
 
 std::string CBelegtexte::GetFeldText(int i, const std::string& feld) const
 {
     if (i < 0)
         return std::string();
-    return GetString(EntryPath(i) + "/" + feld);
+    if (NamesTheEntry(feld))
+        return GetString(EntryPath(i) + "/" + feld);
+    return GetString(Entry(i), feld);
 }
 
 bool CBelegtexte::SetFeldText(int i, const std::string& feld, const std::string& value)
 {
     if (i < 0)
         return false;
-    return SetString(EntryPath(i) + "/" + feld, value);
+    const bool changed = NamesTheEntry(feld) ? SetString(EntryPath(i) + "/" + feld, value)
+                                             : SetString(Entry(i), feld, value);
+    if (changed && TouchesBezeichnung(feld))
+        m_namesValid = false;
+    return changed;
 }
 
 int CBelegtexte::GetFeldInt(int i, const std::string& feld) const
 {
     if (i < 0)
         return 0;
-    return GetInt(EntryPath(i) + "/" + feld);
+    if (NamesTheEntry(feld))
+        return GetInt(EntryPath(i) + "/" + feld);
+    return GetInt(Entry(i), feld, 0);
 }
 
 bool CBelegtexte::SetFeldInt(int i, const std::string& feld, int value)
 {
     if (i < 0)
         return false;
-    return SetInt(EntryPath(i) + "/" + feld, value);
+    const bool changed = NamesTheEntry(feld) ? SetInt(EntryPath(i) + "/" + feld, value)
+                                             : SetInt(Entry(i), feld, value);
+    if (changed && TouchesBezeichnung(feld))
+        m_namesValid = false;
+    return changed;
 }
 
 bool CBelegtexte::GetFeldFlag(int i, const std::string& feld) const
 {
     if (i < 0)
         return false;
-    return GetFlag(Find(EntryPath(i)), feld);
+    return GetFlag(Entry(i), feld);
 }
 
 bool CBelegtexte::SetFeldFlag(int i, const std::string& feld, bool on)
 {
     if (i < 0)
         return false;
-    return SetFlag(Find(EntryPath(i)), feld, on);
+    return SetFlag(Entry(i), feld, on);
 }

@@ -3,10 +3,18 @@
 // per text, addressed by its 0-based position, each with its description,
 // direction, VAT-rate id, sort key and the flags "Inaktiv", "Statistik" and
 // "System". A new cash book starts with the default catalogue.
+//
+// The entries' elements are kept in an index (and their descriptions in a
+// second one), built on first use after a load or a removal, so that the
+// entry grid, the lists and the reports reach entry i without walking the
+// document from its start each time. Entries are added and removed through
+// AddEntry and RemoveEntry (or the document's own RemoveAt); both indexes
+// follow those.
 #include "core/CXmlDokument.h"
 
 #include <iosfwd>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CBelegtexte : public CXmlDokument {
@@ -23,17 +31,24 @@ public:
 
     static const char* const LeeresDokument;
 
+    // The most entries a catalogue holds. No till has anywhere near this
+    // many texts; a member with more is damaged or made to keep the entry
+    // grid busy, and is refused at open like any other damaged member.
+    static constexpr int kMaxEntries = 100000;
+
     // The default catalogue of a new cash book.
     CBelegtexte();
     // "Belegtexte.xml" of an opened cash book; when it cannot be parsed the
-    // document is empty (GetRoot() is none) and LoadOk() is false.
+    // document is empty (GetRoot() is none) and LoadOk() is false. A
+    // catalogue of more than kMaxEntries entries is not LoadOk() either.
     explicit CBelegtexte(std::istream& in);
 
     bool LoadOk() const { return m_loadOk; }
 
     int GetCount() const;
     // Appends "Neue Buchung" (receipt, VAT id 0) and returns its index, or
-    // -1 when the document has no root.
+    // -1 when the document has no root or already holds kMaxEntries
+    // entries (a catalogue saved with more would not open again).
     int AddEntry();
     bool RemoveEntry(int i);
     // Index of the first entry with exactly this description, or -1.
@@ -75,6 +90,17 @@ public:
 
 private:
     void AddDefaultEntry(const char* bezeichnung, int einAus, int ustId, const char* flag);
+    void ContentChanged() override;
+    // The element of entry i, or none.
+    CXmlElement Entry(int i) const;
+    const std::vector<CXmlElement>& Entries() const;
 
     bool m_loadOk = true;
+    // "Beleg" children of the root, in order; valid while m_entriesValid.
+    mutable std::vector<CXmlElement> m_entries;
+    mutable int m_count = 0;
+    mutable bool m_entriesValid = false;
+    // Description -> index of its first entry; valid while m_namesValid.
+    mutable std::unordered_map<std::string, int> m_byName;
+    mutable bool m_namesValid = false;
 };

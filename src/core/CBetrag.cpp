@@ -72,9 +72,12 @@ std::string FormatBetragExport(CBetrag amount)
 
 CBetrag ParseBetrag(const std::string& text)
 {
-    // Unsigned arithmetic: a runaway digit string wraps instead of being
-    // undefined behaviour.
+    // The integer part stops growing once it is beyond any 64-bit amount,
+    // and such a text gives the largest amount of its sign: a runaway digit
+    // string must not wrap around to a small amount that entry would take.
+    constexpr std::uint64_t kGrenze = (std::uint64_t(1) << 63) / 10000 + 1;
     std::uint64_t n = 0;
+    bool zuGross = false;
     char fraction[4] = {'0', '0', '0', '0'};
     int fracPos = 0;
     bool negative = false;
@@ -84,6 +87,10 @@ CBetrag ParseBetrag(const std::string& text)
         if (c >= '0' && c <= '9') {
             if (!inFraction) {
                 n = n * 10 + static_cast<std::uint64_t>(c - '0');
+                if (n > kGrenze) {
+                    zuGross = true;
+                    n = kGrenze;
+                }
             } else {
                 if (fracPos == 4)
                     break; // a fifth fraction digit ends the walk
@@ -100,8 +107,9 @@ CBetrag ParseBetrag(const std::string& text)
     std::uint64_t frac = 0;
     for (char c : fraction)
         frac = frac * 10 + static_cast<std::uint64_t>(c - '0');
-    std::uint64_t value = n * 10000 + frac;
-    if (negative)
-        value = std::uint64_t(0) - value;
-    return CBetrag(static_cast<std::int64_t>(value));
+    // 2^63 is the magnitude of the smallest amount, 2^63 - 1 of the largest.
+    const std::uint64_t groesste = (std::uint64_t(1) << 63) - (negative ? 0 : 1);
+    const std::uint64_t value =
+        zuGross || n > (groesste - frac) / 10000 ? groesste : n * 10000 + frac;
+    return CBetrag(static_cast<std::int64_t>(negative ? std::uint64_t(0) - value : value));
 }

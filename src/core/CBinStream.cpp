@@ -1,8 +1,13 @@
 // Little-endian encoding independent of the host's byte order: values are
-// assembled byte by byte, never copied from memory as a whole.
+// written byte by byte, and read by a plain copy only where the machine is
+// little-endian itself.
 #include "core/CBinStream.h"
 
 #include "core/CFehler.h"
+
+#include <bit>
+#include <cstring>
+#include <type_traits>
 
 namespace {
 
@@ -44,8 +49,16 @@ T CBinStream::ReadLittleEndian()
 {
     Require(sizeof(T));
     std::uint64_t v = 0;
-    for (std::size_t i = 0; i < sizeof(T); ++i)
-        v |= std::uint64_t(static_cast<unsigned char>(m_buf[m_pos + i])) << (8 * i);
+    if constexpr (std::endian::native == std::endian::little) {
+        // The file's byte order is the machine's: one copy instead of a
+        // shift per byte, which was a tenth of the time of opening a file.
+        std::make_unsigned_t<T> u;
+        std::memcpy(&u, m_buf.data() + m_pos, sizeof(T));
+        v = u;
+    } else {
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            v |= std::uint64_t(static_cast<unsigned char>(m_buf[m_pos + i])) << (8 * i);
+    }
     m_pos += sizeof(T);
     return static_cast<T>(v);
 }
@@ -71,7 +84,7 @@ std::string CBinStream::ReadString()
     if (length == 0)
         return std::string();
     Require(static_cast<std::size_t>(length));
-    std::string text = m_buf.substr(m_pos, static_cast<std::size_t>(length));
+    std::string text(m_buf.data() + m_pos, static_cast<std::size_t>(length));
     m_pos += static_cast<std::size_t>(length);
     return text;
 }

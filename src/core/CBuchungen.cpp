@@ -10,26 +10,39 @@
 #include "core/CBinStream.h"
 #include "core/CFehler.h"
 
+// The sizing of kMaxFileSize, checked where the record types are known: a
+// member of nothing but empty records, the shape that grows most, stays
+// inside kMaxOpenMemory with its buffer.
+static_assert(buchungen_format::kMaxFileSize
+                      + buchungen_format::kMaxFileSize / buchungen_format::kRecordFixedSize
+                            * sizeof(CBuchungssatz)
+                  <= buchungen_format::kMaxOpenMemory,
+              "a member at the size limit could take more memory than kMaxOpenMemory");
+static_assert(sizeof(CBuchungszeile) <= 4 * buchungen_format::kLineFixedSize,
+              "lines grow more than the size limit allows for");
+
 namespace {
 
 const char* const kIndexUngueltig = "GetItem: Index ung\xFCltig";
 const char* const kZeileUngueltig = "GetItem: Buchungssatz-Index ung\xFCltig";
 
-std::int64_t LineSum(const CBuchungssatz& satz, SumMode mode)
+// Sums are kept unsigned so that they wrap around on overflow (as CBetrag
+// does) instead of being undefined: only a crafted file comes near it.
+std::uint64_t LineSum(const CBuchungssatz& satz, SumMode mode)
 {
-    std::int64_t sum = 0;
+    std::uint64_t sum = 0;
     switch (mode) {
     case SumMode::Income:
         for (const CBuchungszeile& z : satz.Zeilen)
-            sum += z.Einnahme.Raw();
+            sum += CBetrag::U(z.Einnahme.Raw());
         break;
     case SumMode::Expense:
         for (const CBuchungszeile& z : satz.Zeilen)
-            sum -= z.Ausgabe.Raw();
+            sum -= CBetrag::U(z.Ausgabe.Raw());
         break;
     default: // Net, and any value that is neither of the others
         for (const CBuchungszeile& z : satz.Zeilen)
-            sum += z.Einnahme.Raw() - z.Ausgabe.Raw();
+            sum += CBetrag::U(z.Einnahme.Raw()) - CBetrag::U(z.Ausgabe.Raw());
         break;
     }
     return sum;
@@ -38,11 +51,11 @@ std::int64_t LineSum(const CBuchungssatz& satz, SumMode mode)
 template <class Pred>
 CBetrag SumWhere(const std::vector<CBuchungssatz>& saetze, SumMode mode, Pred datumPasst)
 {
-    std::int64_t sum = 0;
+    std::uint64_t sum = 0;
     for (const CBuchungssatz& satz : saetze)
         if (datumPasst(satz.Datum.Seconds()))
             sum += LineSum(satz, mode);
-    return CBetrag(sum);
+    return CBetrag(CBetrag::Wrap(sum));
 }
 
 std::string BuchungsName(int i, const CBuchungssatz& satz)
@@ -93,8 +106,13 @@ CBuchungssatz ReadRecord(CBinStream& stream)
     const int lines = stream.ReadI16();
     if (lines < 0)
         throw CFehler("Ung\xFCltige Anzahl an Buchungen");
-    // Lines are appended as they are read, never reserved from the count:
-    // a damaged count must not decide how much memory we take.
+    // Reserved once, but never beyond what the bytes left can hold: a
+    // damaged count must not decide how much memory we take, and growing
+    // line by line would leave up to half of the lines' room unused (a
+    // record of 33 lines held room for 64), which is what let a crafted
+    // member take eight times its size.
+    satz.Zeilen.reserve(std::min<std::size_t>(static_cast<std::size_t>(lines),
+                                              stream.Remaining() / buchungen_format::kLineFixedSize));
     for (int j = 0; j < lines; ++j) {
         CBuchungszeile z;
         z.Bezeichnung = stream.ReadString();
@@ -180,7 +198,7 @@ bool CBuchungen::HasLineText(const std::string& text) const
 
 CBetrag CBuchungen::GetLineSum(int i, SumMode mode) const
 {
-    return CBetrag(LineSum(GetItem(i), mode));
+    return CBetrag(CBetrag::Wrap(LineSum(GetItem(i), mode)));
 }
 
 CBetrag CBuchungen::GetDaySum(CDatum day, SumMode mode) const

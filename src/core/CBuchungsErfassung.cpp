@@ -13,6 +13,8 @@ const char* const CBuchungsErfassung::MeldungTag = "Geben Sie einen g\xFC" "ltig
 const char* const CBuchungsErfassung::MeldungBelegtext = "Geben Sie einen Belegtext ein!";
 const char* const CBuchungsErfassung::MeldungBetrag = "Geben Sie einen Betrag ein!";
 const char* const CBuchungsErfassung::MeldungUnbekannt = "Unbekannter Fehler";
+const char* const CBuchungsErfassung::MeldungBetragZuGross =
+    "Der Betrag ist zu gro\xDF (h\xF6" "chstens 999.999.999,99).";
 
 namespace {
 
@@ -97,6 +99,12 @@ std::optional<CErfassungsFehler> CBuchungsErfassung::Pruefe(const CErfassteBuchu
             return CErfassungsFehler{MeldungBetrag, row, 4};
         if (z.AusgabeEditierbar && z.Ausgabe == CBetrag())
             return CErfassungsFehler{MeldungBetrag, row, 5};
+        // No till holds more; beyond it the sums of a journal could leave
+        // the 64-bit range.
+        if (!z.Einnahme.IsErfassbar())
+            return CErfassungsFehler{MeldungBetragZuGross, row, 4};
+        if (!z.Ausgabe.IsErfassbar())
+            return CErfassungsFehler{MeldungBetragZuGross, row, 5};
     }
     return std::nullopt;
 }

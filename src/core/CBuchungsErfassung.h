@@ -56,6 +56,8 @@ public:
     static const char* const MeldungBelegtext;  // "Geben Sie einen Belegtext ein!"
     static const char* const MeldungBetrag;     // "Geben Sie einen Betrag ein!"
     static const char* const MeldungUnbekannt;  // "Unbekannter Fehler" (no booking row at all)
+    // An amount above 999.999.999,99 (CBetrag::kHoechstbetrag) either way.
+    static const char* const MeldungBetragZuGross;
 
     // Which amount columns a receipt text opens: "EinAus" 1 the receipt,
     // -1 the payment, anything else neither. A column that closes reads 0.

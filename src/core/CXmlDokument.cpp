@@ -41,6 +41,16 @@ std::string Trim(const std::string& text)
     return text.substr(first, last - first + 1);
 }
 
+// Plain ASCII texts are the same in both encodings: most texts are, and
+// converting each one twice made loading a large catalogue slow.
+bool IsAscii(const char* text)
+{
+    for (; *text; ++text)
+        if (static_cast<unsigned char>(*text) >= 0x80)
+            return false;
+    return true;
+}
+
 // Collects what pugixml writes, so that it is turned into bytes in one
 // piece rather than in buffer-sized chunks that may split a character.
 class StringWriter : public pugi::xml_writer {
@@ -67,7 +77,7 @@ bool NormaliseTexts(pugi::xml_node top)
     int depth = 1;
     pugi::xml_node node = top.first_child();
     while (node) {
-        if (IsText(node)) {
+        if (IsText(node) && !IsAscii(node.value())) {
             const std::string value = node.value();
             const std::string normal = Windows1252::ToUtf8(Windows1252::FromUtf8Lossy(value));
             if (normal != value)
@@ -129,9 +139,17 @@ CXmlDokument::~CXmlDokument() = default;
 void CXmlDokument::Clear()
 {
     m_doc->reset();
+    ContentChanged();
 }
 
 bool CXmlDokument::Parse(const std::string& bytes)
+{
+    const bool ok = ParseBytes(bytes);
+    ContentChanged();
+    return ok;
+}
+
+bool CXmlDokument::ParseBytes(const std::string& bytes)
 {
     try {
         m_doc->reset();
@@ -171,7 +189,21 @@ bool CXmlDokument::LoadStream(std::istream& in)
 {
     std::string bytes;
     try {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        // In one piece from the stream's buffer, not character by character;
+        // a stream that knows its length gets a buffer of that size at once.
+        std::streambuf* buf = in.rdbuf();
+        const auto here = buf ? buf->pubseekoff(0, std::ios::cur, std::ios::in) : std::streampos(-1);
+        const auto end = buf ? buf->pubseekoff(0, std::ios::end, std::ios::in) : std::streampos(-1);
+        if (here != std::streampos(-1) && end != std::streampos(-1) && end >= here
+            && buf->pubseekpos(here, std::ios::in) == here) {
+            bytes.resize(static_cast<std::size_t>(end - here));
+            bytes.resize(static_cast<std::size_t>(buf->sgetn(bytes.data(), static_cast<std::streamsize>(bytes.size()))));
+        } else if (buf) {
+            std::ostringstream all;
+            if (in.peek() != std::char_traits<char>::eof())
+                all << buf;
+            bytes = std::move(all).str();
+        }
     } catch (const std::exception&) {
         Clear();
         return false;
@@ -255,7 +287,13 @@ CXmlElement CXmlDokument::AddChild(CXmlElement parent, const std::string& name)
         return pugi::xml_node();
     // Blanks that were the parent's only content would turn into mixed
     // content next to the new element; they carry no value, so drop them.
-    for (pugi::xml_node child = parent.first_child(); child;) {
+    // Blank text between elements never survives parsing nor SetText (it
+    // prepends), so a parent that starts and ends with an element has
+    // none, and appending to a catalogue of 100,000 entries does not walk
+    // all of them each time.
+    const bool elementsOnly = parent.first_child().type() == pugi::node_element
+                              && parent.last_child().type() == pugi::node_element;
+    for (pugi::xml_node child = elementsOnly ? pugi::xml_node() : parent.first_child(); child;) {
         pugi::xml_node next = child.next_sibling();
         if (child.type() == pugi::node_pcdata && Trim(child.value()).empty())
             parent.remove_child(child);
@@ -278,7 +316,9 @@ bool CXmlDokument::RemoveAt(const std::string& path)
     CXmlElement element = Find(path);
     if (!element)
         return false;
-    return element.parent().remove_child(element);
+    const bool removed = element.parent().remove_child(element);
+    ContentChanged();
+    return removed;
 }
 
 std::string CXmlDokument::GetText(CXmlElement element)

@@ -113,9 +113,14 @@ public:
 protected:
     // Removes all content.
     void Clear();
+    // Called after the content was replaced (a load, Clear) or an element
+    // removed by path, so that a derived document can drop what it keeps
+    // about its elements.
+    virtual void ContentChanged() {}
 
 private:
     bool Parse(const std::string& bytes);
+    bool ParseBytes(const std::string& bytes);
     // Header, a line feed and the document, as the file holds them.
     std::string SavedBytes() const;
     std::string ReadValue(CXmlElement element, const std::string& def) const;

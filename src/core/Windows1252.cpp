@@ -63,6 +63,15 @@ bool Decode(std::string_view utf8, std::size_t& i, char32_t& c)
     return c >= kShortest[following];
 }
 
+// Length of the run of ASCII bytes starting at text[i].
+std::size_t AsciiRun(std::string_view text, std::size_t i)
+{
+    std::size_t j = i;
+    while (j < text.size() && static_cast<unsigned char>(text[j]) < 0x80)
+        ++j;
+    return j - i;
+}
+
 } // namespace
 
 namespace Windows1252 {
@@ -87,8 +96,15 @@ std::string ToUtf8(std::string_view bytes)
 {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 4);
-    for (const char b : bytes)
-        AppendUtf8(out, ToUnicode(static_cast<unsigned char>(b)));
+    // Runs of ASCII are the same in both forms and go across in one piece:
+    // whole documents pass through here when they are loaded.
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t ascii = AsciiRun(bytes, i);
+        out.append(bytes.data() + i, ascii);
+        i += ascii;
+        if (i < bytes.size())
+            AppendUtf8(out, ToUnicode(static_cast<unsigned char>(bytes[i++])));
+    }
     return out;
 }
 
@@ -113,6 +129,11 @@ std::string FromUtf8Lossy(std::string_view utf8)
     std::string out;
     out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        const std::size_t ascii = AsciiRun(utf8, i);
+        out.append(utf8.data() + i, ascii);
+        i += ascii;
+        if (i >= utf8.size())
+            break;
         char32_t c;
         const auto byte = Decode(utf8, i, c) ? FromUnicode(c) : std::nullopt;
         out += byte ? static_cast<char>(*byte) : '?';

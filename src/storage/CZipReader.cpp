@@ -66,21 +66,27 @@ CZipReader::Result CZipReader::Extract(const std::string& name, std::uint64_t li
     if (unzOpenCurrentFile(unz) != UNZ_OK)
         return Result::Unreadable;
 
-    std::uint64_t expected = std::min<std::uint64_t>(
-        info.uncompressed_size, info.compressed_size * kMaxDeflateRatio + kChunk);
-    out.resize(static_cast<std::size_t>(std::max<std::uint64_t>(expected, kChunk)));
+    // The buffer is sized once, from the declared size and one byte more
+    // (which tells a member longer than it says), and never grows: doubling
+    // it near the end of a large member would have asked for twice its size.
+    // The declared size cannot lie upwards either, as deflate cannot expand
+    // beyond kMaxDeflateRatio.
+    if (info.uncompressed_size > info.compressed_size * kMaxDeflateRatio + kChunk) {
+        unzCloseCurrentFile(unz);
+        return Result::Unreadable;
+    }
+    out.resize(static_cast<std::size_t>(info.uncompressed_size + 1));
 
     std::size_t total = 0;
     Result result = Result::Ok;
     for (;;) {
-        // Never ask for more than one byte past the limit: that byte is
-        // enough to know the member is too large.
-        std::uint64_t room = limit + 1 - total;
-        if (out.size() - total < kChunk && out.size() < limit + 1)
-            out.resize(static_cast<std::size_t>(std::min<std::uint64_t>(
-                std::max<std::uint64_t>(out.size() * 2, total + kChunk), limit + 1)));
-        std::size_t ask = static_cast<std::size_t>(
-            std::min<std::uint64_t>({kChunk, room, out.size() - total}));
+        const std::size_t ask = std::min<std::size_t>(kChunk, out.size() - total);
+        if (ask == 0) {
+            // More bytes than declared: refused as too large when that is
+            // beyond the limit, else as a damaged member.
+            result = total > limit ? Result::TooLarge : Result::Unreadable;
+            break;
+        }
         int got = unzReadCurrentFile(unz, out.data() + total, static_cast<unsigned>(ask));
         if (got < 0) {
             result = Result::Unreadable;
@@ -89,10 +95,6 @@ CZipReader::Result CZipReader::Extract(const std::string& name, std::uint64_t li
         if (got == 0)
             break;
         total += static_cast<std::size_t>(got);
-        if (total > limit) {
-            result = Result::TooLarge;
-            break;
-        }
     }
     // Closing checks the CRC once the whole member was read.
     int closed = unzCloseCurrentFile(unz);

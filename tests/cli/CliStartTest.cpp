@@ -215,16 +215,16 @@ TEST_F(CliStart, GenerateRefusesMoreBookingsThanAFileHoldsUpFront)
     const std::string vorher = inhalt();
 
     // More than even the smallest bookings could fit: refused unopened.
-    CliErgebnis e = Cli({"generate", kasse, "--count", "5711393"});
+    CliErgebnis e = Cli({"generate", kasse, "--count", "2855697"});
     EXPECT_EQ(e.Status, 1);
-    EXPECT_EQ(e.Fehler, "So viele Buchungen fasst keine Kassendatei (höchstens 256 MB, "
-                        "also höchstens 5711392 Buchungen).\n");
+    EXPECT_EQ(e.Fehler, "So viele Buchungen fasst keine Kassendatei (höchstens 128 MB, "
+                        "also höchstens 2855696 Buchungen).\n");
     // Fewer, but too many for this catalogue's texts: refused by the
     // generator before a booking is made, with the size they would take.
-    e = Cli({"generate", kasse, "--count", "5000000"});
+    e = Cli({"generate", kasse, "--count", "2800000"});
     EXPECT_EQ(e.Status, 1);
     EXPECT_EQ(e.Fehler.rfind("Die Buchungen wären mit ", 0), 0u) << e.Fehler;
-    EXPECT_NE(e.Fehler.find(" Bytes zu groß für eine Kassendatei (höchstens 256 MB). Bitte legen Sie für "
+    EXPECT_NE(e.Fehler.find(" Bytes zu groß für eine Kassendatei (höchstens 128 MB). Bitte legen Sie für "
                             "weitere Buchungen eine neue Kasse an.\n"),
               std::string::npos)
         << e.Fehler;

@@ -172,8 +172,8 @@ TEST(EngineGenerator, RunThatWouldOutgrowTheFileIsRefusedBeforeTheFirstBooking)
     // ... one byte more is not, and nothing is added.
     CBuchungen knapp = JournalOfSize(limit - zuwachs + 1);
     EXPECT_EQ(ErrorOf([&] { CBuchungsGenerator::GenerateBookings(knapp, katalog, 1000, 7); }),
-              "Die Buchungen w\xE4ren mit 268.435.457 Bytes zu gro\xDF f\xFCr eine Kassendatei (h\xF6"
-              "chstens 256 MB). Bitte legen Sie f\xFCr weitere Buchungen eine neue Kasse an.");
+              "Die Buchungen w\xE4ren mit 134.217.729 Bytes zu gro\xDF f\xFCr eine Kassendatei (h\xF6"
+              "chstens 128 MB). Bitte legen Sie f\xFCr weitere Buchungen eine neue Kasse an.");
     EXPECT_EQ(knapp.GetCount(), 1);
     EXPECT_EQ(knapp.FileSize(), limit - zuwachs + 1);
 }

@@ -42,8 +42,8 @@ TEST_F(KassenbuchTest, JournalAtTheLimitSavesAndReopensOneByteMoreIsRefused)
     ASSERT_EQ(book.GetBuchungen()->FileSize(), limit + 1);
     EXPECT_FALSE(book.Save());
     EXPECT_EQ(messages.Texts(),
-              (std::vector<std::string>{"Die Buchungen w\xE4ren mit 268.435.457 Bytes zu gro\xDF f\xFCr eine "
-                                        "Kassendatei (h\xF6" "chstens 256 MB). Bitte legen Sie f\xFCr weitere "
+              (std::vector<std::string>{"Die Buchungen w\xE4ren mit 134.217.729 Bytes zu gro\xDF f\xFCr eine "
+                                        "Kassendatei (h\xF6" "chstens 128 MB). Bitte legen Sie f\xFCr weitere "
                                         "Buchungen eine neue Kasse an.",
                                         kSpeichern}));
     EXPECT_EQ(ReadFile(file), before);
