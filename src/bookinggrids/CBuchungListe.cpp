@@ -29,31 +29,37 @@ void CBuchungListe::Rebuild()
         ClearList();
         return;
     }
-    const std::vector<int>& indizes = m_abfrage.Abfragen(*journal, CPeriode::Aus(m_datum, m_monatlich));
-    const std::string waehrung = GetWaehrung();
-    const CSteuersaetze* steuer = Daten().GetSteuersaetze();
+    m_zeilen = m_abfrage.Abfragen(*journal, CPeriode::Aus(m_datum, m_monatlich));
+    m_waehrung = GetWaehrung();
 
     BeginUpdate();
-    // Rows kept from the last listing already carry the list's alignment.
-    const int ausgerichtet = GetRowCount();
-    SetRowCount(static_cast<int>(indizes.size()) + 1);
-    CBuchungsAbfrage::Zeilentexte texte;
-    int row = 1;
-    for (int i : indizes) {
-        m_abfrage.Zeilentext(*journal, i, waehrung, steuer, texte);
-        for (int col = 0; col < Spaltenzahl; ++col)
-            SetItemText(row, col, texte[static_cast<std::size_t>(col)]);
-        if (row >= ausgerichtet)
-            AlignRow(row);
-        SetItemData(row, Tag, i);
-        ++row;
-    }
+    SetRowCount(static_cast<int>(m_zeilen.size()) + 1);
+    // A month has thousands of rows and the window shows a few dozen: the
+    // texts of a row are made when the row is first shown or read.
+    SetRowFiller(1, static_cast<int>(m_zeilen.size()), [this](int row) { FuelleZeile(row); });
     EndUpdate();
     Redraw();
 }
 
+void CBuchungListe::FuelleZeile(int row)
+{
+    const CBuchungen* journal = Daten().GetBuchungen();
+    const int i = m_zeilen[static_cast<std::size_t>(row - 1)];
+    // A journal changed since the listing is listed again right after the
+    // change; until then a booking that is gone shows nothing.
+    if (!journal || i >= journal->GetCount())
+        return;
+    CBuchungsAbfrage::Zeilentexte texte;
+    m_abfrage.Zeilentext(*journal, i, m_waehrung, Daten().GetSteuersaetze(), texte);
+    for (int col = 0; col < Spaltenzahl; ++col)
+        SetItemText(row, col, texte[static_cast<std::size_t>(col)]);
+    AlignRow(row);
+    SetItemData(row, Tag, i);
+}
+
 void CBuchungListe::ClearList()
 {
+    m_zeilen.clear();
     SetRowCount(1);
     Redraw();
 }
@@ -68,15 +74,15 @@ int CBuchungListe::GetSelectedBooking() const
 
 int CBuchungListe::GetBookingOfRow(int row) const
 {
-    if (row < GetFixedRowCount() || row >= GetRowCount())
+    if (row < GetFixedRowCount() || row >= GetRowCount() || row - 1 >= static_cast<int>(m_zeilen.size()))
         return -1;
-    return GetItemData(row, Tag);
+    return m_zeilen[static_cast<std::size_t>(row - 1)];
 }
 
 void CBuchungListe::SelectBooking(int recordIndex)
 {
     for (int row = GetFixedRowCount(); row < GetRowCount(); ++row) {
-        if (GetItemData(row, Tag) != recordIndex)
+        if (GetBookingOfRow(row) != recordIndex)
             continue;
         SetFocusCell(row, Tag);
         SetSelectedRange(row, 0, row, Spaltenzahl - 1);

@@ -28,8 +28,13 @@ signals:
     void bookingSelectionChanged(int row);
 
 private:
+    void FuelleZeile(int row);
+
     CDatum m_datum;
     bool m_monatlich = false;
     // Kept between rebuilds so a month switch reuses its buffers.
     CBuchungsAbfrage m_abfrage;
+    // The journal index of each listed row (row 1 is element 0).
+    std::vector<int> m_zeilen;
+    std::string m_waehrung;
 };

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -202,4 +203,27 @@ TEST_F(ListeTest, ModelStaysConsistentThroughRebuilds)
     liste->ClearList();
     liste->Rebuild();
     EXPECT_EQ(liste->GetRowCount(), monat);
+}
+
+TEST_F(ListeTest, RowsOutOfSightGetTheirTextsWhenReadAndABookingGoneShowsNothing)
+{
+    // More rows than the window shows: the far rows are made on demand.
+    for (int i = 0; i < 600; ++i)
+        zugriff.AddBooking(2004, 3, 15, "Porto", CBetrag(), Euro(i + 1));
+    liste->Show(CDatum::FromYMD(2004, 3, 1), true);
+    QApplication::processEvents();
+    ASSERT_EQ(liste->GetRowCount(), 601);
+    EXPECT_EQ(Text(600, 0), "15");
+    EXPECT_EQ(liste->GetBookingOfRow(600), 599);
+    EXPECT_EQ(Text(600, 5), "600,00");
+    // Read before the list follows the change: nothing, not a stale index.
+    zugriff.journal.RemoveItem(599);
+    zugriff.journal.RemoveItem(598);
+    liste->Rebuild();
+    EXPECT_EQ(liste->GetRowCount(), 599);
+    const int letzte = liste->GetRowCount() - 1;
+    zugriff.journal.RemoveItem(597);
+    EXPECT_EQ(Text(letzte, 5), "");
+    liste->Rebuild();
+    EXPECT_EQ(Text(liste->GetRowCount() - 1, 5), "597,00");
 }

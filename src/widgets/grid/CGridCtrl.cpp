@@ -59,6 +59,11 @@ QModelIndex CGridCtrl::IndexOf(int row, int col) const
 
 // --- Size -----------------------------------------------------------------
 
+void CGridCtrl::SetRowFiller(int first, int last, std::function<void(int row)> filler)
+{
+    m_model->SetRowFiller(first, last, std::move(filler));
+}
+
 bool CGridCtrl::SetRowCount(int rows)
 {
     if (rows < 0)

@@ -36,6 +36,8 @@
 #include <QPointer>
 #include <QTableView>
 
+#include <functional>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -170,6 +172,9 @@ public:
     // changes are announced to the view once, at EndUpdate. Calls nest.
     void BeginUpdate();
     void EndUpdate();
+    // Rows first..last are filled by `filler` (with SetItemText and the
+    // like) only when they are first shown or read.
+    void SetRowFiller(int first, int last, std::function<void(int row)> filler);
 
     // --- Editing.
     // Asks OnEditCell to start editing; key as for OnEditCell. true when an

@@ -6,6 +6,8 @@
 
 #include <QBrush>
 
+#include <algorithm>
+
 namespace {
 
 Qt::Alignment AlignmentOf(unsigned format)
@@ -123,6 +125,8 @@ void CGridModel::SetRowCount(int rows)
         m_rows.resize(static_cast<std::size_t>(rows));
         endRemoveRows();
     }
+    if (m_pending.size() > m_rows.size())
+        m_pending.resize(m_rows.size());
     if (m_fixedRows > rows)
         m_fixedRows = rows;
 }
@@ -167,16 +171,42 @@ void CGridModel::SetFixedColumnCount(int cols)
         RowsChanged(0, GetRowCount() - 1);
 }
 
+void CGridModel::SetRowFiller(int first, int last, std::function<void(int row)> filler)
+{
+    m_filler = std::move(filler);
+    m_pending.assign(m_rows.size(), 0);
+    for (int row = std::max(first, 0); row <= last && row < GetRowCount(); ++row)
+        m_pending[static_cast<std::size_t>(row)] = 1;
+}
+
+void CGridModel::FillIfPending(int row) const
+{
+    if (static_cast<std::size_t>(row) >= m_pending.size() || !m_pending[static_cast<std::size_t>(row)])
+        return;
+    // Filling is part of reading the row: the view asked for it, so the
+    // cells it writes are not announced as changes (announcing them from
+    // inside data() would make the view ask again).
+    auto& self = const_cast<CGridModel&>(*this);
+    self.m_pending[static_cast<std::size_t>(row)] = 0;
+    const bool changed = self.m_bulkChanged;
+    ++self.m_bulk;
+    m_filler(row);
+    --self.m_bulk;
+    self.m_bulkChanged = changed;
+}
+
 const CGridCellBase* CGridModel::GetCell(int row, int col) const
 {
     if (!IsValid(row, col))
         return nullptr;
+    FillIfPending(row);
     const Row& r = m_rows[static_cast<std::size_t>(row)];
     return static_cast<std::size_t>(col) < r.size() ? r[static_cast<std::size_t>(col)].get() : nullptr;
 }
 
 CGridCellBase& CGridModel::EnsureCell(int row, int col)
 {
+    FillIfPending(row);
     Row& r = m_rows[static_cast<std::size_t>(row)];
     if (r.size() < static_cast<std::size_t>(m_cols))
         r.resize(static_cast<std::size_t>(m_cols));

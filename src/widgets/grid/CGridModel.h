@@ -10,6 +10,7 @@
 
 #include <QAbstractTableModel>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -41,6 +42,11 @@ public:
     }
     bool IsFixed(int row, int col) const { return row < m_fixedRows || col < m_fixedCols; }
 
+    // Rows first..last get their cells from `filler` only when something
+    // first reads or writes one of them: a list of thousands of rows then
+    // costs only the rows shown. Replaces any earlier filler.
+    void SetRowFiller(int first, int last, std::function<void(int row)> filler);
+
     // nullptr for a cell never written (an empty plain cell) or outside.
     const CGridCellBase* GetCell(int row, int col) const;
     // The cell, created as a plain cell when never written; row and col
@@ -66,6 +72,9 @@ public:
 private:
     using Row = std::vector<std::unique_ptr<CGridCellBase>>;
 
+    // A row still waiting for its filler gets its cells now.
+    void FillIfPending(int row) const;
+
     std::vector<Row> m_rows;
     int m_cols = 0;
     int m_fixedRows = 0;
@@ -75,4 +84,6 @@ private:
     bool m_bulkChanged = false;
     // [fixedRow * 2 + fixedCol]
     CGridDefaultCell m_defaults[4];
+    std::vector<char> m_pending;
+    std::function<void(int)> m_filler;
 };
