@@ -88,12 +88,10 @@ void CFensterVerhalten::Verstecken()
 
 void CFensterVerhalten::Zeigen()
 {
+    m_window.showNormal();
     if (m_hidden) {
-        m_window.showNormal();
         m_hidden = false;
         WendeStayOnTopAn();
-    } else {
-        m_window.showNormal();
     }
     m_window.raise();
     m_window.activateWindow();

@@ -287,8 +287,8 @@ void CBelegtexteDlg::keyPressEvent(QKeyEvent* event)
         return;
     }
     // Ctrl+Up and Ctrl+Down move the row wherever the focus is.
-    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && (event->modifiers() & Qt::ControlModifier)) {
-        Verschiebe(event->key() == Qt::Key_Up ? -1 : 1);
+    if (const int direction = CStammdatenGrid::MoveDirection(event->key(), event->modifiers())) {
+        Verschiebe(direction);
         return;
     }
     QDialog::keyPressEvent(event);

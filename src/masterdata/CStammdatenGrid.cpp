@@ -54,10 +54,17 @@ void CStammdatenGrid::ShowRow(int row, bool shown)
     SetRowHeight(row, shown ? GetRowHeight(0) : 0);
 }
 
+int CStammdatenGrid::MoveDirection(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!(modifiers & Qt::ControlModifier))
+        return 0;
+    return key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+}
+
 void CStammdatenGrid::OnKeyDown(int key, int repeatCount, Qt::KeyboardModifiers modifiers)
 {
-    if ((key == Qt::Key_Up || key == Qt::Key_Down) && (modifiers & Qt::ControlModifier)) {
-        emit MoveRequested(key == Qt::Key_Up ? -1 : 1);
+    if (const int direction = MoveDirection(key, modifiers)) {
+        emit MoveRequested(direction);
         return;
     }
     CGridCtrl::OnKeyDown(key, repeatCount, modifiers);

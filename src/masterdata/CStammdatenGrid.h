@@ -14,6 +14,10 @@ class CStammdatenGrid : public CGridCtrl {
 public:
     explicit CStammdatenGrid(QWidget* parent = nullptr);
 
+    // -1 for Ctrl+Up, +1 for Ctrl+Down, 0 for any other key: the keys that
+    // move a row, in the grid and anywhere else in its dialog.
+    static int MoveDirection(int key, Qt::KeyboardModifiers modifiers);
+
     bool IsRowShown(int row) const { return row >= GetFixedRowCount() && GetRowHeight(row) > 0; }
     // The nearest shown row from row in direction (-1 up, +1 down), or -1.
     int NextShownRow(int row, int direction) const;

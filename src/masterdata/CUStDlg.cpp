@@ -161,8 +161,8 @@ void CUStDlg::keyPressEvent(QKeyEvent* event)
         emit HilfeAngefordert(HilfeThema);
         return;
     }
-    if ((event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && (event->modifiers() & Qt::ControlModifier)) {
-        Verschiebe(event->key() == Qt::Key_Up ? -1 : 1);
+    if (const int direction = CStammdatenGrid::MoveDirection(event->key(), event->modifiers())) {
+        Verschiebe(direction);
         return;
     }
     QDialog::keyPressEvent(event);

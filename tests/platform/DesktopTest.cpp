@@ -46,6 +46,8 @@ TEST(Desktop, FileTypeIsWrittenWithItsGlobAndAnOpenCommandTakingTheFile)
     const fs::path home(temp.path().toStdString());
     ASSERT_TRUE(dd::RegistriereDateiTyp(home, "/opt/Kuvex/kuvex", "/opt/Kuvex/icons/kuvex-256.png"));
     const std::string mime = Inhalt(home / "mime" / "packages" / "kuvex.xml");
+    // The package installs the same type the program registers per user.
+    EXPECT_EQ(mime, Inhalt(fs::path(KUVEX_SOURCE_DIR) / "data" / "desktop" / "kuvex-mime.xml"));
     EXPECT_NE(mime.find("<mime-type type=\"application/x-kuvex-kassenbuch\">"), std::string::npos);
     // shared-mime-info matches globs without regard to case unless told otherwise.
     EXPECT_NE(mime.find("<glob pattern=\"*.kbx\"/>"), std::string::npos);
