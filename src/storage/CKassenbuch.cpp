@@ -30,6 +30,7 @@ const char* const kFehlerBuchungen = "Fehler beim lesen der Buchungen";
 const char* const kFehlerFirma = "Fehler beim Lesen der Firma";
 const char* const kFehlerBelegtexteLesen = "Fehler beim lesen der Belegtexte";
 const char* const kFehlerBelegtexteParsen = "Fehler beim Lesen der Belegtexte";
+const char* const kFehlerAbschluesse = "Fehler beim Lesen der Kassenabschl\xFCsse";
 
 std::string Extract(CZipReader& zip, const char* member, std::uint64_t limit, const char* failure)
 {
@@ -76,6 +77,7 @@ void CKassenbuch::Discard()
     m_buchungen.reset();
     m_firma.reset();
     m_belegtexte.reset();
+    m_abschluesse = CKassenabschluesse();
 }
 
 bool CKassenbuch::New(const std::string& path)
@@ -154,6 +156,16 @@ void CKassenbuch::Load(CZipReader& zip, const char*& step)
         if (!buchungen->Read(stream))
             throw CFehler(kFehlerBuchungen);
         m_buchungen = std::move(buchungen);
+    }
+    // Right after the journal it refers to, before the document is whole.
+    step = kFehlerAbschluesse;
+    {
+        // Older files have no closes; a member that is there must be whole.
+        std::string bytes;
+        const auto result = zip.Extract(kbx_format::kKassenabschluesse, kbx_format::kMaxXmlBytes, bytes);
+        if (result != CZipReader::Result::NotFound
+            && (result != CZipReader::Result::Ok || !m_abschluesse.Lesen(bytes, m_buchungen->GetCount())))
+            throw CFehler(kFehlerAbschluesse);
     }
     step = kFehlerFirma;
     {
@@ -234,11 +246,16 @@ bool CKassenbuch::Write(const std::string& path, bool report)
     // file cannot hold (a text too long, more than the reader accepts) is
     // refused while the old file and its folder are exactly as they were.
     std::string journal;
+    std::string abschluesse;
     try {
         CBinStream stream;
         if (!m_buchungen->Write(stream))
             throw CFehler(kFehlerSpeichern);
         journal = stream.TakeBytes();
+        if (!m_abschluesse.Leer())
+            abschluesse = m_abschluesse.Schreiben();
+        if (abschluesse.size() > kbx_format::kMaxXmlBytes)
+            throw CFehler(kFehlerSpeichern);
     } catch (const std::exception& e) {
         return report ? SaveFailed(e) : false;
     }
@@ -286,6 +303,8 @@ bool CKassenbuch::Write(const std::string& path, bool report)
                 throw CFehler(kFehlerSpeichern);
             store(kbx_format::kFirma, out.str());
         }
+        if (!abschluesse.empty())
+            store(kbx_format::kKassenabschluesse, abschluesse);
         if (!zip.Close() || !file.Commit())
             throw CFehler(kFehlerSpeichern);
     } catch (const std::exception& e) {

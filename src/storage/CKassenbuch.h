@@ -12,6 +12,7 @@
 // crash or a full disk leaves the previous version intact. While a cash
 // book is open here, a lock beside it keeps other Kuvex programs from
 // opening it too.
+#include "core/CKassenabschluesse.h"
 #include "storage/CFileLock.h"
 
 #include <functional>
@@ -63,6 +64,11 @@ public:
     const CFirma* GetFirma() const { return m_firma.get(); }
     const CBelegtexte* GetBelegtexte() const { return m_belegtexte.get(); }
     const std::string& GetFileName() const { return m_fileName; }
+    // The daily closes; empty for a new cash book and for files without them.
+    CKassenabschluesse& GetKassenabschluesse() { return m_abschluesse; }
+    const CKassenabschluesse& GetKassenabschluesse() const { return m_abschluesse; }
+    // The last closed day, a null date when none is closed.
+    CDatum LetzterAbschlussTag() const { return m_abschluesse.LetzterTag(); }
 
     // All three objects are present.
     bool IsValid() const;
@@ -102,6 +108,7 @@ private:
     std::unique_ptr<CBuchungen> m_buchungen;
     std::unique_ptr<CFirma> m_firma;
     std::unique_ptr<CBelegtexte> m_belegtexte;
+    CKassenabschluesse m_abschluesse;
     std::string m_fileName;
     CFileLock m_lock;
     std::string m_lastError;

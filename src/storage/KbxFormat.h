@@ -5,6 +5,9 @@
 //   1. "Buchungen.dat"   the journal in its binary form
 //   2. "Belegtexte.xml"  the receipt-text catalogue
 //   3. "Firma.xml"       the company record
+//   4. "Kassenabschluesse.xml"  the daily closes (core/CKassenabschluesse.h),
+//                        only once a day has been closed; a file without it
+//                        has no closes
 //
 // Members are found by name without regard to letter case when reading, so
 // archives written by other tools in another order still open.
@@ -15,6 +18,7 @@ namespace kbx_format {
 constexpr const char* kBuchungen = "Buchungen.dat";
 constexpr const char* kBelegtexte = "Belegtexte.xml";
 constexpr const char* kFirma = "Firma.xml";
+constexpr const char* kKassenabschluesse = "Kassenabschluesse.xml";
 
 constexpr int kMinEntries = 3;
 

@@ -1,0 +1,73 @@
+#include "core/CAbschlussRegeln.h"
+
+#include "core/CBuchungen.h"
+#include "core/CKassenabschluesse.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <map>
+
+std::optional<std::string> CAbschlussRegeln::Gesperrt(const CKassenabschluesse& abschluesse, CDatum tag)
+{
+    const CDatum letzter = abschluesse.LetzterTag();
+    if (letzter.IsNull() || tag.Midnight() > letzter)
+        return std::nullopt;
+    return "Die Kasse ist bis einschlie\xDFlich " + letzter.ToDisplay()
+        + " abgeschlossen. Buchungen an diesem oder einem fr\xFCheren Tag k\xF6nnen nicht mehr erfasst, "
+          "korrigiert oder storniert werden.";
+}
+
+std::optional<CAbschlussRegeln::Negativ> CAbschlussRegeln::ErsterNegativerTag(
+    const CBuchungen& journal, std::span<const CBestandsAenderung> aenderungen)
+{
+    if (aenderungen.empty())
+        return std::nullopt;
+    CDatum ab = aenderungen.front().Tag.Midnight();
+    for (const CBestandsAenderung& a : aenderungen)
+        ab = std::min(ab, a.Tag.Midnight());
+    // Net sum of every day from `ab` on, and what the changes add to it.
+    std::map<CDatum, std::pair<CBetrag, CBetrag>> tage;
+    for (int i = 0; i < journal.GetCount(); ++i) {
+        const CDatum d = journal.GetItem(i).Datum;
+        if (d >= ab)
+            tage[d.Midnight()].first += journal.GetLineSum(i, SumMode::Net);
+    }
+    for (const CBestandsAenderung& a : aenderungen)
+        tage[a.Tag.Midnight()].second += a.Betrag;
+    CBetrag bestand = journal.GetSumBefore(ab, SumMode::Net);
+    CBetrag delta;
+    for (const auto& [tag, summen] : tage) {
+        bestand += summen.first + summen.second;
+        delta += summen.second;
+        // Only what the changes make worse counts: a till that was already
+        // short on a later day does not hold back a receipt.
+        if (bestand < CBetrag() && delta < CBetrag())
+            return Negativ{tag, bestand};
+    }
+    return std::nullopt;
+}
+
+std::string CAbschlussRegeln::NegativMeldung(const Negativ& n)
+{
+    return "Der Kassenbestand w\xE4re am Ende des " + n.Tag.ToDisplay() + " negativ ("
+        + FormatBetragAnzeige(n.Bestand) + "). Eine Kasse kann nicht weniger als nichts enthalten: "
+          "buchen Sie zuerst die fehlenden Einnahmen.";
+}
+
+std::optional<CDatum> CAbschlussRegeln::OffenerTagDavor(const CBuchungen& journal,
+                                                         const CKassenabschluesse& abschluesse, CDatum tag)
+{
+    // Compared as plain second counts: one walk, no calendar work per booking.
+    const CDatum letzter = abschluesse.LetzterTag();
+    const CDatum offenAb = letzter.IsNull() ? CDatum(INT64_MIN) : letzter.NextDay();
+    const CDatum bis = tag.Midnight();
+    std::optional<CDatum> erster;
+    for (int i = 0; i < journal.GetCount(); ++i) {
+        const CDatum d = journal.GetItem(i).Datum;
+        if (d < bis && d >= offenAb && (!erster || d < *erster))
+            erster = d;
+    }
+    if (erster)
+        erster = erster->Midnight();
+    return erster;
+}
