@@ -16,5 +16,6 @@ int main()
     BenchListeGrid();
     BenchKatalog();
     BenchBerichte();
+    BenchAbschluss();
     return 0;
 }

@@ -23,3 +23,6 @@ void BenchKatalog();
 // The cash report's lines, the statistics and the monthly overview for the
 // busiest month of 200,000 generated bookings, and the cash report's PDF.
 void BenchBerichte();
+// A daily close of the last day of 200,000 generated bookings: sheet,
+// checks, difference booking and record.
+void BenchAbschluss();

@@ -31,6 +31,7 @@ void CBuchungListe::Rebuild()
     }
     m_zeilen = m_abfrage.Abfragen(*journal, CPeriode::Aus(m_datum, m_monatlich));
     m_waehrung = GetWaehrung();
+    m_abgeschlossenBis = m_abschluss ? m_abschluss() : CDatum();
 
     BeginUpdate();
     SetRowCount(static_cast<int>(m_zeilen.size()) + 1);
@@ -55,6 +56,9 @@ void CBuchungListe::FuelleZeile(int row)
         SetItemText(row, col, texte[static_cast<std::size_t>(col)]);
     AlignRow(row);
     SetItemData(row, Tag, i);
+    if (!m_abgeschlossenBis.IsNull() && journal->GetItem(i).Datum < m_abgeschlossenBis.NextDay())
+        for (int col = 0; col < Spaltenzahl; ++col)
+            SetItemBkColour(row, col, FarbeAbgeschlossen());
 }
 
 void CBuchungListe::ClearList()

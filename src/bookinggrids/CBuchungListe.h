@@ -7,6 +7,10 @@
 #include "core/CBuchungsAbfrage.h"
 #include "core/CDatum.h"
 
+#include <QColor>
+
+#include <functional>
+
 class CBuchungListe : public CBuchungGrid {
     Q_OBJECT
 public:
@@ -19,6 +23,11 @@ public:
     int GetBookingOfRow(int row) const;     // journal index stored in that row, or -1
     void SelectBooking(int recordIndex);    // focus, select and show its row, if listed
     void ClearSelection();                  // no row focused or selected
+
+    // Where the list learns the last closed day; rows of that day and
+    // earlier ones are shaded as closed.
+    void SetAbschlussQuelle(std::function<CDatum()> quelle) { m_abschluss = std::move(quelle); }
+    static QColor FarbeAbgeschlossen() { return QColor(226, 236, 226); }
 
     CDatum GetShownDate() const { return m_datum; }
     bool IsMonthly() const { return m_monatlich; }
@@ -37,4 +46,6 @@ private:
     // The journal index of each listed row (row 1 is element 0).
     std::vector<int> m_zeilen;
     std::string m_waehrung;
+    std::function<CDatum()> m_abschluss;
+    CDatum m_abgeschlossenBis;
 };

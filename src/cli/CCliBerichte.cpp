@@ -3,7 +3,6 @@
 #include "cli/CCliProgramm.h"
 
 #include <QFile>
-#include <QGuiApplication>
 
 #include <cerrno>
 #include <cstdio>
@@ -11,6 +10,7 @@
 
 #include "cli/CCliArgumente.h"
 #include "cli/CCliFehler.h"
+#include "cli/CPdfUmgebung.h"
 #include "cli/CCliWerte.h"
 #include "core/CBuchungen.h"
 #include "core/Windows1252.h"
@@ -24,32 +24,6 @@
 
 namespace {
 
-// Fonts and painting need a GUI application; kuvex-cli makes one on the
-// offscreen platform, so it runs the same with or without a desktop.
-class CPdfUmgebung {
-public:
-    CPdfUmgebung()
-    {
-        // Qt's own notes (a missing runtime folder and the like) are not
-        // kuvex-cli's messages; standard error carries only those.
-        m_vorher = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
-        if (!QCoreApplication::instance())
-            m_app = std::make_unique<QGuiApplication>(m_argc, m_argv);
-    }
-    ~CPdfUmgebung() { qInstallMessageHandler(m_vorher); }
-    CPdfUmgebung(const CPdfUmgebung&) = delete;
-    CPdfUmgebung& operator=(const CPdfUmgebung&) = delete;
-
-private:
-    int m_argc = 3;
-    char m_name[10] = "kuvex-cli";
-    char m_schalter[10] = "-platform";
-    char m_platform[10] = "offscreen";
-    char* m_argv[4] = {m_name, m_schalter, m_platform, nullptr};
-    QtMessageHandler m_vorher = nullptr;
-    std::unique_ptr<QGuiApplication> m_app;
-};
-
 void Ausgabe(const std::string& cp1252)
 {
     std::fputs(Windows1252::ToUtf8(cp1252).c_str(), stdout);
@@ -57,6 +31,16 @@ void Ausgabe(const std::string& cp1252)
 }
 
 } // namespace
+
+void SchreibeBerichtPdf(CReportViewBase& view, const std::string& pfad)
+{
+    errno = 0;
+    if (!view.SchreibePdf(QFile::decodeName(QByteArray::fromStdString(pfad)))) {
+        const int fehler = errno;
+        throw CCliFehler("Die Datei " + Windows1252::FromUtf8Lossy(pfad) + " konnte nicht geschrieben werden: "
+                         + Cp1252::FromQString(SystemErrorText(fehler)).value_or(std::string()));
+    }
+}
 
 void CCliProgramm::Report(const CCliArgumente& a)
 {
@@ -102,12 +86,7 @@ void CCliProgramm::Report(const CCliArgumente& a)
         view = std::make_unique<CKassabuchReportView>(daten);
     else
         view = std::make_unique<CStatistikReportView>(daten);
-    errno = 0;
-    if (!view->SchreibePdf(QFile::decodeName(QByteArray::fromStdString(*pdf)))) {
-        const int fehler = errno;
-        throw CCliFehler("Die Datei " + Windows1252::FromUtf8Lossy(*pdf) + " konnte nicht geschrieben werden: "
-                         + Cp1252::FromQString(SystemErrorText(fehler)).value_or(std::string()));
-    }
+    SchreibeBerichtPdf(*view, *pdf);
 }
 
 void CCliProgramm::Overview(const CCliArgumente& a)

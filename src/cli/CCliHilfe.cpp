@@ -16,6 +16,8 @@ std::string CCliHilfe::Uebersicht()
            "  report    schreibt den Kassenbericht oder die Statistik als PDF\n"
            "  overview  zeigt die Monats\xFC" "bersicht Tag f\xFC" "r Tag\n"
            "  export    schreibt den Datenexport f\xFCr den Steuerberater\n"
+           "  close     schlie\xDFt die Kasse eines Tages mit Z\xE4hlprotokoll ab\n"
+           "  closes    listet die Kassenabschl\xFCsse eines Monats\n"
            "\n"
            "Betr\xE4ge schreiben Sie wie im Programm, z. B. 1.234,56. Texte sind UTF-8.\n"
            "Die Steuers\xE4tze liest kuvex-cli aus der Datei, die \"settings.xml\" im\n"
@@ -97,5 +99,19 @@ std::string CCliHilfe::Befehl(const std::string& befehl)
                "Ordner gilt vom Programmordner aus). --client, --till und --till-name\n"
                "ersetzen f\xFCr diesen Lauf Mandanten Nr., Kassen Nr. und Kassenname;\n"
                "die Exporteinstellungen selbst bleiben unver\xE4ndert.\n";
+    if (befehl == "close")
+        return "Aufruf: kuvex-cli close DATEI --day JJJJ-MM-TT (--count NENNWERT=ANZAHL,... |\n"
+               "                       --counted BETRAG) [--pdf AUSGABE]\n"
+               "\n"
+               "Schlie\xDFt die Kasse am Ende eines Tages ab wie \"Kasse abschlie\xDF" "en...\" im\n"
+               "Programm: --count z\xE4hlt Scheine und M\xFCnzen der W\xE4hrung des Kassenbuchs\n"
+               "(z. B. 50=2,20=3,0.50=4), --counted nimmt den gez\xE4hlten Betrag als Ganzes.\n"
+               "Eine Differenz zum Kassenbestand wird mit dem Belegtext \"Kassendifferenz\"\n"
+               "gebucht. Ausgegeben werden die Zahlen des Z\xE4hlprotokolls; --pdf schreibt\n"
+               "es als PDF. Die Datei wird danach gespeichert.\n";
+    if (befehl == "closes")
+        return "Aufruf: kuvex-cli closes DATEI --month JJJJ-MM\n"
+               "\n"
+               "Listet die Kassenabschl\xFCsse eines Monats, eine Zeile je Tag.\n";
     return std::string();
 }

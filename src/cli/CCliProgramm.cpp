@@ -26,6 +26,7 @@
 #include "storage/CKassenbuch.h"
 #include "storage/CDatenOrdner.h"
 #include "storage/CProgrammSitzung.h"
+#include "storage/CTagesabschluss.h"
 
 namespace fs = std::filesystem;
 
@@ -100,6 +101,8 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
         {"report", {"--day", "--month", "--pdf"}, {"--cash", "--stats"}, &CCliProgramm::Report},
         {"overview", {"--month"}, {}, &CCliProgramm::Overview},
         {"export", {"--month", "--to", "--client", "--till", "--till-name"}, {}, &CCliProgramm::Export},
+        {"close", {"--day", "--count", "--counted", "--pdf"}, {}, &CCliProgramm::Close},
+        {"closes", {"--month"}, {}, &CCliProgramm::Closes},
     };
 
     try {
@@ -196,6 +199,8 @@ void CCliProgramm::Add(const CCliArgumente& a)
         CCliBuchung::Baue(a, *Kasse().GetBelegtexte(), journal, m_sitzung->Steuersaetze());
     if (const auto fehler = CBuchungsErfassung::Pruefe(auftrag.Buchung, auftrag.Jahr, auftrag.Monat))
         throw CCliFehler(fehler->Meldung);
+    if (const auto grund = CTagesabschluss::PruefeNeueBuchung(Kasse(), auftrag.Buchung, auftrag.Jahr, auftrag.Monat))
+        throw CCliFehler(*grund);
     CBuchungsErfassung::Commit(journal, auftrag.Buchung, auftrag.Jahr, auftrag.Monat);
     Speichern();
 }

@@ -41,6 +41,8 @@ private:
     void Report(const CCliArgumente& a);
     void Overview(const CCliArgumente& a);
     void Export(const CCliArgumente& a);
+    void Close(const CCliArgumente& a);
+    void Closes(const CCliArgumente& a);
 
     std::filesystem::path m_ordner;
     CStderrMessages m_meldungen;

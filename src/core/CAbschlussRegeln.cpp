@@ -1,6 +1,7 @@
 #include "core/CAbschlussRegeln.h"
 
 #include "core/CBuchungen.h"
+#include "core/CBuchungsErfassung.h"
 #include "core/CKassenabschluesse.h"
 
 #include <algorithm>
@@ -52,6 +53,38 @@ std::string CAbschlussRegeln::NegativMeldung(const Negativ& n)
     return "Der Kassenbestand w\xE4re am Ende des " + n.Tag.ToDisplay() + " negativ ("
         + FormatBetragAnzeige(n.Bestand) + "). Eine Kasse kann nicht weniger als nichts enthalten: "
           "buchen Sie zuerst die fehlenden Einnahmen.";
+}
+
+std::optional<std::string> CAbschlussRegeln::PruefeBuchung(const CBuchungen& journal,
+                                                          const CKassenabschluesse& abschluesse, CDatum tag,
+                                                          CBetrag netto)
+{
+    if (auto gesperrt = Gesperrt(abschluesse, tag))
+        return gesperrt;
+    const CBestandsAenderung aenderung[] = {{tag, netto}};
+    if (const auto negativ = ErsterNegativerTag(journal, aenderung))
+        return NegativMeldung(*negativ);
+    return std::nullopt;
+}
+
+std::optional<std::string> CAbschlussRegeln::PruefeStorno(const CBuchungen& journal,
+                                                         const CKassenabschluesse& abschluesse, int satz, CDatum tag)
+{
+    if (satz < 0 || satz >= journal.GetCount())
+        return std::nullopt; // the reversal names the missing booking itself
+    if (auto gesperrt = Gesperrt(abschluesse, journal.GetItem(satz).Datum))
+        return gesperrt;
+    return PruefeBuchung(journal, abschluesse, tag, CBetrag() - journal.GetLineSum(satz, SumMode::Net));
+}
+
+CBetrag CAbschlussRegeln::Netto(const CErfassteBuchung& buchung)
+{
+    CBetrag netto;
+    const std::size_t n = buchung.Aufteilung ? buchung.Zeilen.size() : std::min<std::size_t>(1, buchung.Zeilen.size());
+    for (std::size_t i = 0; i < n; ++i)
+        if (!buchung.Zeilen[i].Geloescht)
+            netto += buchung.Zeilen[i].Einnahme - buchung.Zeilen[i].Ausgabe;
+    return netto;
 }
 
 std::optional<CDatum> CAbschlussRegeln::OffenerTagDavor(const CBuchungen& journal,

@@ -14,6 +14,7 @@
 
 class CBuchungen;
 class CKassenabschluesse;
+struct CErfassteBuchung;
 
 // A change to the journal as the till sees it: `Betrag` more (or, negative,
 // less) cash from the end of `Tag` on.
@@ -35,6 +36,17 @@ public:
     static std::optional<Negativ> ErsterNegativerTag(const CBuchungen& journal,
                                                      std::span<const CBestandsAenderung> aenderungen);
     static std::string NegativMeldung(const Negativ& n);
+    // A new booking dated `tag` that adds `netto` to the till: refused on a
+    // closed day or when it takes a day's end below zero.
+    static std::optional<std::string> PruefeBuchung(const CBuchungen& journal, const CKassenabschluesse& abschluesse,
+                                                    CDatum tag, CBetrag netto);
+    // The reversal of booking `satz`, dated `tag`: refused when either
+    // day is closed or the reversal takes a day's end below zero.
+    static std::optional<std::string> PruefeStorno(const CBuchungen& journal, const CKassenabschluesse& abschluesse,
+                                                   int satz, CDatum tag);
+    // What a booking being entered adds to the till (deleted split rows
+    // left out).
+    static CBetrag Netto(const CErfassteBuchung& buchung);
     // The first still open day with bookings before `tag`, after the last
     // closed day.
     static std::optional<CDatum> OffenerTagDavor(const CBuchungen& journal, const CKassenabschluesse& abschluesse,

@@ -1,6 +1,7 @@
 #include "mainwindow/CBefehlstabelle.h"
 
 #include "export/dialog/CExportSettingsDlg.h"
+#include "mainwindow/CAbschlussBefehl.h"
 #include "mainwindow/CBuchungsBefehle.h"
 #include "mainwindow/CDatumAuswahl.h"
 #include "mainwindow/CKassenbuchDlg.h"
@@ -140,6 +141,9 @@ const CBefehl kTabelle[] = {
     {.name = "actionStatistik", .text = "&Statistik", .menue = M::Auswertungen, .tipp = "Statistik", .leiste = 22,
      .symbol = I::Statistics, .knopf = "buttonStatistik", .freigabe = F::Geladen,
      .ausfuehren = Bericht<CReportStarter::Bericht::Statistik>},
+    {.name = "actionKassenabschluss", .text = "Kasse &abschließen...", .menue = M::Auswertungen,
+     .trennerDavor = true, .tasten = "Ctrl+K", .tasteImMenue = true, .tipp = "Kassenabschluss mit Zählprotokoll",
+     .freigabe = F::Geladen, .ausfuehren = [](W& w) { w.RunModal([&] { CAbschlussBefehl::Ausfuehren(w); }); }},
 
     {.name = "actionAutostart", .text = "mit Windows &starten", .menue = M::Einstellungen,
      .option = CSettings::Autostart},

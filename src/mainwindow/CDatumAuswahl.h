@@ -38,6 +38,8 @@ public:
     // Replaces the clock and stretches the year list to its year + 1; the
     // selection stays (call Today to move to the new today).
     void SetClock(Clock clock);
+    // Today by the clock.
+    QDate Heute() const { return m_clock(); }
 
     // IDatumAuswahl
     int GetDay() const override;

@@ -39,6 +39,10 @@ void CKassenbuchDlg::UpdateDateLabel()
         text = QString::number(m_datumAuswahl->GetDay()) + QStringLiteral(". ");
     text += m_datumAuswahl->MonthName(m_datumAuswahl->GetMonth()) + QLatin1Char(' ')
         + QString::number(m_datumAuswahl->GetYear());
+    // A closed day still shows, marked as such.
+    const CDatum abgeschlossen = IsOpen() ? m_steuerung->Dokument().LetzterAbschlussTag() : CDatum();
+    if (!m_datumAuswahl->IsMonthMode() && !abgeschlossen.IsNull() && m_datumAuswahl->GetDate() <= abgeschlossen)
+        text += QStringLiteral(" (abgeschlossen)");
     m_flaeche->datum->setText(text);
 }
 

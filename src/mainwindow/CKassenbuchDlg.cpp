@@ -17,6 +17,7 @@
 #include "platform/CHilfeFenster.h"
 #include "platform/Links.h"
 #include "platform/ModalDialogs.h"
+#include "storage/CTagesabschluss.h"
 #include "storage/CProgrammSitzung.h"
 #include "storage/CSettings.h"
 
@@ -59,6 +60,7 @@ CKassenbuchDlg::CKassenbuchDlg(CProgrammSitzung& sitzung, UserMessages& messages
 
     CHauptfensterFlaeche& f = *m_flaeche;
     f.eingabe->SetUserMessages(&m_messages);
+    f.liste->SetAbschlussQuelle([this] { return m_steuerung->Dokument().LetzterAbschlussTag(); });
 
     m_aktionen->SetRecentHandler([this](int i) { m_steuerung->OpenRecent(i); });
     connect(m_steuerung, &CKassenbuchSteuerung::modifiedChanged, this, &CKassenbuchDlg::UpdateCommandStates);
@@ -151,6 +153,16 @@ bool CKassenbuchDlg::SettlePendingEntry(SettleMode mode, bool reselect)
         commit = answeredYes = answer == M::Answer::Yes;
     }
     CBuchungEingabe& eingabe = Eingabe();
+    // A closed day takes no booking once bookings are fixed; the booking
+    // stays open so nothing typed is lost.
+    if (commit) {
+        if (const auto grund = CTagesabschluss::PruefeNeueBuchung(m_steuerung->Dokument(), eingabe.GetErfassteBuchung(),
+                                                                   m_datumAuswahl->GetYear(), m_datumAuswahl->GetMonth())) {
+            m_messages.Error(*grund);
+            SetAvailable(true);
+            return false;
+        }
+    }
     const bool finished = eingabe.Finish(commit ? GetBuchungen() : nullptr);
     SetAvailable(true);
     if (!finished)
@@ -208,6 +220,12 @@ void CKassenbuchDlg::FirmaGeaendert()
 }
 
 void CKassenbuchDlg::BelegtexteGeaendert()
+{
+    m_steuerung->SetModified(true);
+    Refresh();
+}
+
+void CKassenbuchDlg::AbschlussGemacht()
 {
     m_steuerung->SetModified(true);
     Refresh();

@@ -105,6 +105,9 @@ public:
     // After the VAT-rate dialog changed the table: it is written to its
     // file at once (it belongs to no cash book); false when that failed.
     bool SteuersaetzeGeaendert();
+    // After a day was closed: its difference booking shows and the cash
+    // book has a change to save.
+    void AbschlussGemacht();
 
     // The negative-cash check of the shown period; false when it warned.
     bool CheckNegative();

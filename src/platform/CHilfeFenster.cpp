@@ -26,6 +26,7 @@ constexpr Kapitel kKapitel[] = {
     {"buchen.html", "Buchen"},
     {"aufteilen.html", "Aufgeteilte Buchungen"},
     {"negativ.html", "Kassennegativpr\u00fcfung"},
+    {"abschluss.html", "Kassenabschluss am Tagesende"},
     {"berichte.html", "Kassenbericht, Statistik, Monats\u00fcbersicht"},
     {"export.html", "Export an den Steuerberater"},
     {"sicherung.html", "Sicherungskopien und Speichern"},
@@ -95,6 +96,7 @@ const char* CHilfeFenster::Seite(int topic)
     case ThemaBelegtexte: return "belegtexte.html";
     case ThemaUmsatzsteuer: return "umsatzsteuer.html";
     case ThemaHauptfenster: return "hauptfenster.html";
+    case ThemaKassenabschluss: return "abschluss.html";
     default: return "index.html";
     }
 }

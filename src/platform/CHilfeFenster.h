@@ -19,6 +19,7 @@ public:
     static constexpr int ThemaBelegtexte = 700;
     static constexpr int ThemaUmsatzsteuer = 800;
     static constexpr int ThemaHauptfenster = 900;
+    static constexpr int ThemaKassenabschluss = 1000;
 
     // helpFolder holds the pages (index.html and the topic pages).
     explicit CHilfeFenster(std::filesystem::path helpFolder, QWidget* parent = nullptr);

@@ -28,10 +28,16 @@ std::unique_ptr<CReportViewBase> CReportStarter::MakeView() const
 
 bool CReportStarter::Open(QWidget* parent)
 {
+    const std::unique_ptr<CReportViewBase> view = MakeView();
+    return Zeige(*view, parent, m_dialogs, m_fileDialogs, m_messages);
+}
+
+bool CReportStarter::Zeige(CReportViewBase& view, QWidget* parent, ModalDialogs& dialogs, FileDialogs& fileDialogs,
+                           UserMessages& messages)
+{
     if (!parent)
         parent = QApplication::activeWindow();
-    const std::unique_ptr<CReportViewBase> view = MakeView();
-    if (!view->PrepareLines())
+    if (!view.PrepareLines())
         return false;
 
     // The preview stands in for the main window while it is open; the
@@ -43,8 +49,8 @@ bool CReportStarter::Open(QWidget* parent)
     {
         // Owned by the hidden window, the preview is never the program's
         // last window: closing it must not end the program.
-        CReportFrame frame(*view, m_dialogs, m_fileDialogs, m_messages, parent);
-        m_dialogs.Run(frame);
+        CReportFrame frame(view, dialogs, fileDialogs, messages, parent);
+        dialogs.Run(frame);
     }
     if (parent && sichtbar) {
         parent->setWindowState(zustand);

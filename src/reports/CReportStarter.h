@@ -24,6 +24,9 @@ public:
     // Runs the preview with `parent` (the main window) hidden; false when
     // the report had nothing to prepare from and no preview was shown.
     bool Open(QWidget* parent);
+    // Any prepared report the same way: its preview with `parent` hidden.
+    static bool Zeige(CReportViewBase& view, QWidget* parent, ModalDialogs& dialogs, FileDialogs& fileDialogs,
+                      UserMessages& messages);
 
 private:
     std::unique_ptr<CReportViewBase> MakeView() const;

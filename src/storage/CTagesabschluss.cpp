@@ -3,6 +3,7 @@
 #include "core/CAbschlussRegeln.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
+#include "core/CBuchungsErfassung.h"
 #include "core/CFehler.h"
 #include "storage/CKassenbuch.h"
 
@@ -26,6 +27,15 @@ std::optional<std::string> CTagesabschluss::Pruefe(const CKassenbuch& kasse, CDa
                    "en Sie zuerst diesen Tag ab.";
     }
     return std::nullopt;
+}
+
+std::optional<std::string> CTagesabschluss::PruefeNeueBuchung(const CKassenbuch& kasse,
+                                                             const CErfassteBuchung& buchung, int jahr, int monat)
+{
+    if (!Festgeschrieben(kasse) || CBuchungsErfassung::Pruefe(buchung, jahr, monat))
+        return std::nullopt;
+    return CAbschlussRegeln::PruefeBuchung(*kasse.GetBuchungen(), kasse.GetKassenabschluesse(),
+                                           CDatum::FromYMD(jahr, monat, buchung.Tag), CAbschlussRegeln::Netto(buchung));
 }
 
 const CKassenabschluss& CTagesabschluss::Schliesse(CKassenbuch& kasse, CKassenabschluss abschluss, CDatum heute,

@@ -9,6 +9,7 @@
 #include "core/CKassenabschluss.h"
 
 class CKassenbuch;
+struct CErfassteBuchung;
 
 class CTagesabschluss {
 public:
@@ -21,6 +22,12 @@ public:
     // day already closed, and with fixed bookings an earlier open day
     // with bookings.
     static std::optional<std::string> Pruefe(const CKassenbuch& kasse, CDatum tag, CDatum heute);
+
+    // With fixed bookings: why the complete booking being entered (a new
+    // one, dated on day buchung.Tag of `monat`) may not be booked, or
+    // nothing. Without them, or for an incomplete booking, nothing.
+    static std::optional<std::string> PruefeNeueBuchung(const CKassenbuch& kasse, const CErfassteBuchung& buchung,
+                                                        int jahr, int monat);
 
     // Closes the day of `abschluss` (made by CZaehlprotokoll::Erstelle):
     // books a non-zero difference, records the close at `jetzt` (UTC

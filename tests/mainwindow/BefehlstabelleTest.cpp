@@ -39,6 +39,7 @@ const Erwartet kBefehle[] = {
     {"actionExport", nullptr, true}, {"actionBeenden", nullptr, false}, {"actionFirma", "Ctrl+F", true},
     {"actionBelegtexte", "Ctrl+B", true}, {"actionUmsatzsteuer", "Ctrl+U", true},
     {"actionKassenbericht", "Ctrl+P", true}, {"actionStatistik", nullptr, true},
+    {"actionKassenabschluss", "Ctrl+K", true},
     {"actionAutostart", nullptr, false}, {"actionStayOnTop", nullptr, false},
     {"actionCloseToTray", nullptr, false}, {"actionAutosave", nullptr, false},
     {"actionWarnNegative", nullptr, false}, {"actionHilfe", "F1", false}, {"actionInfo", nullptr, false},
