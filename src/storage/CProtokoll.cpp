@@ -251,17 +251,24 @@ void CProtokoll::Lesen()
 
 bool CProtokoll::PruefeJournal(const std::string& buchungenDat)
 {
+    if (m_fehler.Nr != 0)
+        return false;
+    m_fehler = VergleicheJournal(buchungenDat);
+    return m_fehler.Nr == 0;
+}
+
+CProtokollFehler CProtokoll::VergleicheJournal(const std::string& buchungenDat) const
+{
     // Walks the entries in order and compares each one's records with the
-    // journal's bytes at the same place.
+    // journal's bytes at the same place. A broken log accounts for only
+    // some of the records; it is called broken at its own bad entry.
+    if (m_fehler.Nr != 0)
+        return m_fehler;
     std::size_t pos = buchungen_format::kHeaderSize;
-    // A broken log accounts for only some of the records: their count is
-    // compared only when the log itself is sound.
     const bool kopfGut = buchungenDat.size() >= pos
-        && (m_fehler.Nr != 0 || Lese<std::uint32_t>(buchungenDat.data() + 4) == m_satzBezug.size());
-    for (const CProtokollEintrag& e : m_eintraege) {
-        const std::uint32_t nr = static_cast<std::uint32_t>(&e - m_eintraege.data()) + 1;
-        if (m_fehler.Nr != 0 && nr >= m_fehler.Nr)
-            return false;
+        && Lese<std::uint32_t>(buchungenDat.data() + 4) == m_satzBezug.size();
+    for (std::size_t k = 0; k < m_eintraege.size(); ++k) {
+        const CProtokollEintrag& e = m_eintraege[k];
         std::size_t von = e.Daten;
         std::size_t laenge = e.DatenLaenge;
         if (e.Art == ProtokollArt::Uebernahme) {
@@ -271,20 +278,14 @@ bool CProtokoll::PruefeJournal(const std::string& buchungenDat)
             continue;
         }
         if (!kopfGut || buchungenDat.size() - pos < laenge
-            || buchungenDat.compare(pos, laenge, m_bytes, von, laenge) != 0) {
-            m_fehler = {nr, "passt nicht zu den Buchungen"};
-            return false;
-        }
+            || buchungenDat.compare(pos, laenge, m_bytes, von, laenge) != 0)
+            return {static_cast<std::uint32_t>(k + 1), "passt nicht zu den Buchungen"};
         pos += laenge;
     }
-    if (m_fehler.Nr != 0)
-        return false;
-    if (!kopfGut || pos != buchungenDat.size()) {
+    if (pos != buchungenDat.size())
         // The journal holds more than the log: the entry for it is missing.
-        m_fehler = {static_cast<std::uint32_t>(m_eintraege.size()) + 1, kFehlt};
-        return false;
-    }
-    return true;
+        return {static_cast<std::uint32_t>(m_eintraege.size()) + 1, kFehlt};
+    return {};
 }
 
 std::uint32_t CProtokoll::Anfuegen(ProtokollArt art, const std::string& nutzdaten, std::int64_t zeit,

@@ -55,6 +55,10 @@ public:
     // byte for byte. Records the first mismatch in Fehler() (unless an
     // earlier entry is already bad) and returns whether all held.
     bool PruefeJournal(const std::string& buchungenDat);
+    // The same comparison without recording it.
+    CProtokollFehler VergleicheJournal(const std::string& buchungenDat) const;
+    // Marks the log broken at entry `nr` (e.g. a log that is missing).
+    void MarkiereFehler(std::uint32_t nr, std::string grund) { m_fehler = {nr, std::move(grund)}; }
 
     // Appends an entry and returns its number. Raises CFehler, changing
     // nothing, when the log is broken, the entry breaks the rules (a

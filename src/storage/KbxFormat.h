@@ -5,6 +5,8 @@
 //   1. "Buchungen.dat"   the journal in its binary form
 //   2. "Belegtexte.xml"  the receipt-text catalogue
 //   3. "Firma.xml"       the company record
+//   4. "Protokoll.dat"   the booking log, only when the bookings are locked
+//                        (GoBD; see ProtokollFormat.h)
 //
 // Members are found by name without regard to letter case when reading, so
 // archives written by other tools in another order still open.
@@ -15,6 +17,7 @@ namespace kbx_format {
 constexpr const char* kBuchungen = "Buchungen.dat";
 constexpr const char* kBelegtexte = "Belegtexte.xml";
 constexpr const char* kFirma = "Firma.xml";
+constexpr const char* kProtokoll = "Protokoll.dat";
 
 constexpr int kMinEntries = 3;
 
