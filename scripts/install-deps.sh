@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Kuvex needs to build, run and test.
 set -euo pipefail
-pkgs=(g++ cmake ninja-build pkg-config zlib1g-dev libminizip-dev libpugixml-dev
+pkgs=(g++ cmake ninja-build pkg-config zlib1g-dev libminizip-dev libpugixml-dev libssl-dev
       qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev
       xvfb xauth unzip python3 locales libc-l10n
       fonts-liberation poppler-utils dpkg-dev file

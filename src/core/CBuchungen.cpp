@@ -96,6 +96,22 @@ std::size_t CheckedFileSize(const std::vector<CBuchungssatz>& saetze)
     return size;
 }
 
+void WriteRecord(CBinStream& stream, const CBuchungssatz& satz)
+{
+    stream.WriteI64(satz.Datum.Seconds());
+    stream.WriteString(satz.Notiz); // Notiz before RgNr, as the file has always had it
+    stream.WriteString(satz.RgNr);
+    stream.WriteBool(satz.Aufteilung);
+    stream.WriteU16(static_cast<std::uint16_t>(satz.Zeilen.size()));
+    for (const CBuchungszeile& z : satz.Zeilen) {
+        stream.WriteString(z.Bezeichnung);
+        stream.WriteString(z.Notiz);
+        stream.WriteI64(z.Einnahme.Raw());
+        stream.WriteI64(z.Ausgabe.Raw());
+        stream.WriteU16(static_cast<std::uint16_t>(z.UStID));
+    }
+}
+
 CBuchungssatz ReadRecord(CBinStream& stream)
 {
     CBuchungssatz satz;
@@ -275,21 +291,18 @@ bool CBuchungen::Write(CBinStream& stream) const
 
     stream.WriteU32(buchungen_format::kMagic);
     stream.WriteU32(static_cast<std::uint32_t>(m_saetze.size()));
-    for (const CBuchungssatz& satz : m_saetze) {
-        stream.WriteI64(satz.Datum.Seconds());
-        stream.WriteString(satz.Notiz); // Notiz before RgNr, as the file has always had it
-        stream.WriteString(satz.RgNr);
-        stream.WriteBool(satz.Aufteilung);
-        stream.WriteU16(static_cast<std::uint16_t>(satz.Zeilen.size()));
-        for (const CBuchungszeile& z : satz.Zeilen) {
-            stream.WriteString(z.Bezeichnung);
-            stream.WriteString(z.Notiz);
-            stream.WriteI64(z.Einnahme.Raw());
-            stream.WriteI64(z.Ausgabe.Raw());
-            stream.WriteU16(static_cast<std::uint16_t>(z.UStID));
-        }
-    }
+    for (const CBuchungssatz& satz : m_saetze)
+        WriteRecord(stream, satz);
     return true;
+}
+
+std::string CBuchungen::SatzBytes(int i) const
+{
+    const std::vector<CBuchungssatz> einer{GetItem(i)};
+    CBinStream stream;
+    stream.Reserve(CheckedFileSize(einer) - buchungen_format::kHeaderSize);
+    WriteRecord(stream, einer.front());
+    return stream.TakeBytes();
 }
 
 bool CBuchungen::Read(CBinStream& stream, std::string* error)

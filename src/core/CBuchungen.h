@@ -87,6 +87,9 @@ public:
     // the file's 16-bit fields, or the file would be larger than the
     // reader accepts (buchungen_format::kMaxFileSize).
     bool Write(CBinStream& stream) const;
+    // Record i's bytes exactly as Write puts them into "Buchungen.dat";
+    // raises CFehler like Write for a record the file cannot hold.
+    std::string SatzBytes(int i) const;
     // False on any error (records read before it stay in the journal); the
     // reason goes to *error when given.
     bool Read(CBinStream& stream, std::string* error = nullptr);

@@ -39,6 +39,12 @@ public:
     std::string GetWaehrung() const { return GetString("Firma/Waehrung"); }
     bool SetWaehrung(const std::string& v) { return SetString("Firma/Waehrung", v); }
 
+    // Whether the cash book's bookings are locked and logged (GoBD). Kept
+    // here because older programs save the company record as they found
+    // it: a log they drop leaves the flag behind, and the loss shows.
+    bool IsGoBD() const { return GetFlag("Firma", "GoBD"); }
+    bool SetGoBD() { return SetFlag("Firma", "GoBD", true); }
+
     // The stored one-line form of a name and back.
     static std::string EncodeName(const std::string& name);
     static std::string DecodeName(const std::string& stored);

@@ -37,6 +37,12 @@ public:
     const CKassenabschluss* Fuer(CDatum tag) const;
     // Appends a close; raises CFehler unless its day is later than the last one.
     void Hinzufuegen(CKassenabschluss abschluss);
+    // Takes back the last close (one whose log entry could not be written).
+    void EntferneLetzten()
+    {
+        if (!m_eintraege.empty())
+            m_eintraege.pop_back();
+    }
     // The ProtokollNr and hash of the last close, once its log entry is written.
     void SetzeProtokoll(std::uint64_t nr, const std::string& hash);
 

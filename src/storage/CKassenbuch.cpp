@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/BuchungenFormat.h"
+#include "core/CAbschlussRegeln.h"
 #include "core/CAtomicFile.h"
 #include "core/CBelegtexte.h"
 #include "core/CBinStream.h"
@@ -13,8 +14,13 @@
 #include "storage/CZipReader.h"
 #include "storage/CZipWriter.h"
 #include "storage/KbxFormat.h"
+#include "storage/ProtokollFormat.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <pwd.h>
+#include <unistd.h>
 #include <filesystem>
 #include <sstream>
 #include <system_error>
@@ -31,6 +37,9 @@ const char* const kFehlerFirma = "Fehler beim Lesen der Firma";
 const char* const kFehlerBelegtexteLesen = "Fehler beim lesen der Belegtexte";
 const char* const kFehlerBelegtexteParsen = "Fehler beim Lesen der Belegtexte";
 const char* const kFehlerAbschluesse = "Fehler beim Lesen der Kassenabschl\xFCsse";
+const char* const kFehlerProtokoll = "Fehler beim Lesen des Protokolls";
+const char* const kNurLesen = "Das Kassenbuch ist nur zum Lesen ge\xF6" "ffnet, weil es au\xDF" "erhalb von Kuvex "
+                              "ver\xE4" "ndert wurde. Es kann nicht gespeichert werden.";
 
 std::string Extract(CZipReader& zip, const char* member, std::uint64_t limit, const char* failure)
 {
@@ -74,6 +83,7 @@ void CKassenbuch::TakeLock(CFileLock& fresh, bool keepCurrent)
 
 void CKassenbuch::Discard()
 {
+    m_protokoll.reset();
     m_buchungen.reset();
     m_firma.reset();
     m_belegtexte.reset();
@@ -150,13 +160,15 @@ void CKassenbuch::Load(CZipReader& zip, const char*& step)
         throw CFehler(kNichtAlleDaten);
 
     step = kFehlerBuchungen;
+    // The journal's bytes stay until the log has been compared with them.
+    CBinStream stream(Extract(zip, kbx_format::kBuchungen, buchungen_format::kMaxFileSize, kFehlerBuchungen));
     {
-        CBinStream stream(Extract(zip, kbx_format::kBuchungen, buchungen_format::kMaxFileSize, kFehlerBuchungen));
         auto buchungen = std::make_unique<CBuchungen>();
         if (!buchungen->Read(stream))
             throw CFehler(kFehlerBuchungen);
         m_buchungen = std::move(buchungen);
     }
+    const std::string& journalBytes = stream.Bytes();
     // Right after the journal it refers to, before the document is whole.
     step = kFehlerAbschluesse;
     {
@@ -183,7 +195,142 @@ void CKassenbuch::Load(CZipReader& zip, const char*& step)
             throw CFehler(kFehlerBelegtexteParsen);
         m_belegtexte = std::move(belegtexte);
     }
+    step = kFehlerProtokoll;
+    LoadProtokoll(zip, journalBytes);
     zip.Close();
+}
+
+void CKassenbuch::LoadProtokoll(CZipReader& zip, const std::string& journal)
+{
+    std::string bytes;
+    switch (zip.Extract(kbx_format::kProtokoll, protokoll_format::kMaxFileSize, bytes)) {
+    case CZipReader::Result::Ok:
+        m_protokoll = std::make_unique<CProtokoll>(std::move(bytes));
+        m_protokoll->PruefeJournal(journal);
+        break;
+    case CZipReader::Result::NotFound:
+        // Saved by a program that knew nothing of the log: the flag it kept
+        // says there was one.
+        if (m_firma->IsGoBD()) {
+            m_protokoll = std::make_unique<CProtokoll>();
+            m_protokoll->MarkiereFehler(1, "fehlt");
+        }
+        break;
+    default:
+        throw CFehler(kFehlerProtokoll);
+    }
+}
+
+std::string CKassenbuch::Manipulation() const
+{
+    if (!IsNurLesen())
+        return {};
+    const CProtokollFehler& f = m_protokoll->Fehler();
+    return "Das Kassenbuch wurde au\xDF" "erhalb von Kuvex ver\xE4" "ndert: Eintrag Nr. " + std::to_string(f.Nr)
+        + " " + f.Grund + ". Es wird nur zum Lesen ge\xF6" "ffnet.";
+}
+
+std::string CKassenbuch::Anmeldename()
+{
+    for (const char* name : {"LOGNAME", "USER"})
+        if (const char* wert = std::getenv(name); wert && *wert)
+            return wert;
+    if (const passwd* pw = getpwuid(geteuid()))
+        return pw->pw_name;
+    return {};
+}
+
+void CKassenbuch::PruefeSchreibbar() const
+{
+    if (!IsValid())
+        throw CFehler(kDatenbankUngueltig);
+    if (IsNurLesen())
+        throw CFehler(kNurLesen);
+}
+
+void CKassenbuch::SchalteGoBDEin()
+{
+    PruefeSchreibbar();
+    if (IsGoBD())
+        throw CFehler("Die Buchungen dieses Kassenbuchs sind bereits festgeschrieben.");
+    CBinStream stream;
+    m_buchungen->Write(stream);
+    const std::int64_t jetzt = m_uhr ? m_uhr() : std::time(nullptr);
+    auto protokoll = std::make_unique<CProtokoll>();
+    protokoll->Anfuegen(ProtokollArt::Umstellung, {}, jetzt, Anmeldename());
+    protokoll->Anfuegen(ProtokollArt::Uebernahme, stream.Bytes(), jetzt, Anmeldename());
+    m_firma->SetGoBD();
+    m_protokoll = std::move(protokoll);
+}
+
+void CKassenbuch::ProtokolliereNeueBuchungen()
+{
+    if (!IsGoBD())
+        return;
+    PruefeSchreibbar();
+    const int erste = m_protokoll->GetSatzCount();
+    try {
+        for (int i = erste; i < m_buchungen->GetCount(); ++i)
+            m_protokoll->Anfuegen(ProtokollArt::Buchung, m_buchungen->SatzBytes(i),
+                                  m_uhr ? m_uhr() : std::time(nullptr), Anmeldename());
+    } catch (const CFehler&) {
+        // The log and the journal must agree: what could not be logged is
+        // not booked.
+        while (m_buchungen->GetCount() > m_protokoll->GetSatzCount())
+            m_buchungen->RemoveItem(m_buchungen->GetCount() - 1);
+        throw;
+    }
+}
+
+int CKassenbuch::Storniere(int satz, CDatum tag)
+{
+    if (!IsGoBD())
+        throw CFehler("Nur festgeschriebene Buchungen werden storniert.");
+    PruefeSchreibbar();
+    const std::string nr = std::to_string(satz + 1);
+    if (satz < 0 || satz >= m_protokoll->GetSatzCount())
+        throw CFehler("Die Buchung Nr. " + nr + " gibt es nicht.");
+    if (m_protokoll->StorniertBuchung(satz))
+        throw CFehler("Die Buchung Nr. " + nr + " ist ein Storno; ein Storno kann nicht storniert werden.");
+    if (const std::uint32_t durch = m_protokoll->StorniertDurch(satz))
+        throw CFehler("Die Buchung Nr. " + nr + " ist bereits durch Nr. " + std::to_string(durch) + " storniert.");
+    // Nothing dated on a closed day is undone, and no reversal empties the till.
+    if (const auto gesperrt = CAbschlussRegeln::PruefeStorno(*m_buchungen, m_abschluesse, satz, tag))
+        throw CFehler(*gesperrt);
+    // Whatever was booked before still goes into the log first, so the
+    // reversal's number is its place in the journal.
+    ProtokolliereNeueBuchungen();
+
+    CBuchungssatz storno = m_buchungen->GetItem(satz);
+    storno.Datum = tag;
+    storno.Notiz = "Storno zu Nr. " + nr;
+    for (CBuchungszeile& z : storno.Zeilen) {
+        z.Einnahme = CBetrag() - z.Einnahme;
+        z.Ausgabe = CBetrag() - z.Ausgabe;
+    }
+    // An ordinary booking shows one note, its line's.
+    if (!storno.Aufteilung && !storno.Zeilen.empty())
+        storno.Zeilen.front().Notiz = storno.Notiz;
+    const int neu = m_buchungen->AddItem();
+    m_buchungen->GetItem(neu) = std::move(storno);
+    try {
+        m_protokoll->Anfuegen(ProtokollArt::Storno, m_buchungen->SatzBytes(neu),
+                              m_uhr ? m_uhr() : std::time(nullptr), Anmeldename(),
+                              static_cast<std::uint32_t>(satz + 1));
+    } catch (const CFehler&) {
+        m_buchungen->RemoveItem(neu);
+        throw;
+    }
+    return neu;
+}
+
+std::uint32_t CKassenbuch::Protokolliere(ProtokollArt art, const std::string& nutzdaten, std::uint32_t bezug)
+{
+    if (!IsGoBD())
+        throw CFehler("Die Buchungen dieses Kassenbuchs sind nicht festgeschrieben.");
+    PruefeSchreibbar();
+    ProtokolliereNeueBuchungen();
+    return m_protokoll->Anfuegen(art, nutzdaten, m_uhr ? m_uhr() : std::time(nullptr), Anmeldename(), bezug);
 }
 
 bool CKassenbuch::SaveAs(const std::string& path)
@@ -217,6 +364,10 @@ bool CKassenbuch::Save()
     }
     if (m_fileName.empty()) {
         m_messages.Error(kDateinameUngueltig);
+        return false;
+    }
+    if (IsNurLesen()) {
+        m_messages.Error(kNurLesen);
         return false;
     }
     // A document that could not be locked when it was named (e.g. its
@@ -256,6 +407,11 @@ bool CKassenbuch::Write(const std::string& path, bool report)
             abschluesse = m_abschluesse.Schreiben();
         if (abschluesse.size() > kbx_format::kMaxXmlBytes)
             throw CFehler(kFehlerSpeichern);
+        // Nothing leaves the program that its own log would call changed.
+        if (m_protokoll && m_protokoll->IstInOrdnung()) {
+            if (m_protokoll->VergleicheJournal(journal).Nr != 0)
+                throw CFehler("Die Buchungen stimmen nicht mit dem Protokoll \xFC" "berein.");
+        }
     } catch (const std::exception& e) {
         return report ? SaveFailed(e) : false;
     }
@@ -303,6 +459,8 @@ bool CKassenbuch::Write(const std::string& path, bool report)
                 throw CFehler(kFehlerSpeichern);
             store(kbx_format::kFirma, out.str());
         }
+        if (m_protokoll)
+            store(kbx_format::kProtokoll, m_protokoll->Bytes());
         if (!abschluesse.empty())
             store(kbx_format::kKassenabschluesse, abschluesse);
         if (!zip.Close() || !file.Commit())

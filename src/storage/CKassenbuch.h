@@ -12,15 +12,25 @@
 // crash or a full disk leaves the previous version intact. While a cash
 // book is open here, a lock beside it keeps other Kuvex programs from
 // opening it too.
+//
+// A cash book may lock its bookings (GoBD): from then on it carries the
+// booking log "Protokoll.dat", its journal only grows, a booking is undone
+// by a reversal, and every booking enters the log the moment it is made.
+// One that was changed outside the program (a broken chain, a journal
+// that differs from the log, a missing log) opens read-only and says so in
+// Manipulation().
 #include "core/CKassenabschluesse.h"
 #include "storage/CFileLock.h"
+#include "storage/CProtokoll.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 
 class CBelegtexte;
 class CBuchungen;
+class CDatum;
 class CFirma;
 class UserMessages;
 
@@ -75,6 +85,38 @@ public:
     // Valid and named: there is a cash book to work on and to save.
     bool IsOpen() const { return IsValid() && !m_fileName.empty(); }
 
+    // --- Locked bookings (GoBD) ---------------------------------------------
+    // Whether this cash book locks and logs its bookings.
+    bool IsGoBD() const { return m_protokoll != nullptr; }
+    // The booking log, or null while the bookings are not locked.
+    const CProtokoll* GetProtokoll() const { return m_protokoll.get(); }
+    // Opened read-only because it was changed outside the program: nothing
+    // may be booked or saved.
+    bool IsNurLesen() const { return m_protokoll && !m_protokoll->IstInOrdnung(); }
+    // The warning naming the first bad entry after such an open, else "".
+    std::string Manipulation() const;
+    // Locks the bookings for good: the flag in the company record, the
+    // switch and the journal as it stands as the log's first two entries.
+    // Raises CFehler (changing nothing) when they are locked already or the
+    // journal cannot be logged.
+    void SchalteGoBDEin();
+    // Logs every journal record that is not in the log yet, as a booking of
+    // now. Raises CFehler when the log refuses one; those records are then
+    // taken out of the journal again. Does nothing while not locked.
+    void ProtokolliereNeueBuchungen();
+    // Reverses booking `satz` with a booking dated `tag` that carries its
+    // lines with negated amounts and the note "Storno zu Nr. N", and logs
+    // it. Returns the reversal's index. Raises CFehler with the reason when
+    // the booking may not be reversed.
+    int Storniere(int satz, CDatum tag);
+    // Appends any other entry (a daily close) to the log; returns its
+    // number. Raises CFehler when not locked or the log refuses it.
+    std::uint32_t Protokolliere(ProtokollArt art, const std::string& nutzdaten, std::uint32_t bezug = 0);
+    // Capture time and login name of the entries; the program's are the
+    // clock and the user who runs it. For tests.
+    void SetUhr(std::function<std::int64_t()> uhr) { m_uhr = std::move(uhr); }
+    static std::string Anmeldename();
+
     // Why the last Open failed when it showed nothing itself (e.g. "Fehler
     // beim lesen der Buchungen"); empty after a success or a shown failure.
     // Lets a front end without boxes print what the program would show.
@@ -103,6 +145,9 @@ private:
     bool Write(const std::string& path, bool report);
     // Shows why a save failed, then "Fehler beim speichern einer Datei".
     bool SaveFailed(const std::exception& e);
+    // Reads the log after the journal; `journal` is "Buchungen.dat".
+    void LoadProtokoll(class CZipReader& zip, const std::string& journal);
+    void PruefeSchreibbar() const;
 
     UserMessages& m_messages;
     std::unique_ptr<CBuchungen> m_buchungen;
@@ -113,4 +158,6 @@ private:
     CFileLock m_lock;
     std::string m_lastError;
     StoreHook m_storeHook;
+    std::unique_ptr<CProtokoll> m_protokoll;
+    std::function<std::int64_t()> m_uhr;
 };

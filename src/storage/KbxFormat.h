@@ -5,7 +5,9 @@
 //   1. "Buchungen.dat"   the journal in its binary form
 //   2. "Belegtexte.xml"  the receipt-text catalogue
 //   3. "Firma.xml"       the company record
-//   4. "Kassenabschluesse.xml"  the daily closes (core/CKassenabschluesse.h),
+//   4. "Protokoll.dat"   the booking log, only when the bookings are locked
+//                        (GoBD; see ProtokollFormat.h)
+//   5. "Kassenabschluesse.xml"  the daily closes (core/CKassenabschluesse.h),
 //                        only once a day has been closed; a file without it
 //                        has no closes
 //
@@ -18,6 +20,7 @@ namespace kbx_format {
 constexpr const char* kBuchungen = "Buchungen.dat";
 constexpr const char* kBelegtexte = "Belegtexte.xml";
 constexpr const char* kFirma = "Firma.xml";
+constexpr const char* kProtokoll = "Protokoll.dat";
 constexpr const char* kKassenabschluesse = "Kassenabschluesse.xml";
 
 constexpr int kMinEntries = 3;
