@@ -7,6 +7,8 @@
 #include <sstream>
 
 #include "CliProgrammOrdner.h"
+#include "cli/CStderrMessages.h"
+#include "storage/CKassenbuch.h"
 
 namespace {
 
@@ -87,5 +89,38 @@ TEST_F(CliAbschluss, BadInputIsRefusedAndNothingIsWritten)
         EXPECT_EQ(e.Aus, "");
         EXPECT_EQ(e.Fehler, fehler + "\n");
         EXPECT_EQ(Lies(m_kasse), vorher) << fehler;
+    }
+}
+
+TEST_F(CliAbschluss, FixedBookingsLogTheCloseAndLockTheDay)
+{
+    {
+        CStderrMessages meldungen;
+        CKassenbuch kasse(meldungen);
+        ASSERT_TRUE(kasse.Open(m_kasse));
+        kasse.SchalteGoBDEin();
+        ASSERT_TRUE(kasse.Save());
+    }
+    const CliErgebnis e = Cli({"close", m_kasse, "--day", "2024-03-07", "--counted", "97,50"});
+    ASSERT_EQ(e.Status, 0) << e.Fehler;
+    const std::string protokoll = e.Aus.substr(e.Aus.find("Protokoll\tNr. 3 \xC2\xB7 "));
+    EXPECT_EQ(protokoll.size(), std::string("Protokoll\tNr. 3 \xC2\xB7 0123456789abcdef\n").size());
+    EXPECT_NE(Cli({"closes", m_kasse, "--month", "2024-03"}).Aus.find("\tkeine\t" + protokoll.substr(10)),
+              std::string::npos);
+
+    const std::string vorher = Lies(m_kasse);
+    const std::pair<std::vector<std::string>, std::string> faelle[] = {
+        {{"--date", "2024-03-07", "--text", "Verkauf", "--amount", "1"},
+         "Die Kasse ist bis einschließlich 07.03.2024 abgeschlossen. Buchungen an diesem oder einem früheren Tag "
+         "können nicht mehr erfasst, korrigiert oder storniert werden."},
+        {{"--date", "2024-03-08", "--text", "Porto", "--amount", "100"},
+         "Der Kassenbestand wäre am Ende des 08.03.2024 negativ (-2,50). Eine Kasse kann nicht weniger als nichts "
+         "enthalten: buchen Sie zuerst die fehlenden Einnahmen."},
+    };
+    for (const auto& [optionen, fehler] : faelle) {
+        std::vector<std::string> a = {"add", m_kasse};
+        a.insert(a.end(), optionen.begin(), optionen.end());
+        EXPECT_EQ(Cli(a).Fehler, fehler + "\n");
+        EXPECT_EQ(Lies(m_kasse), vorher);
     }
 }

@@ -9,6 +9,8 @@
 #include "mainwindow/CAbschlussBefehl.h"
 #include "mainwindow/CKassenbuchDlg.h"
 #include "storage/CKassenbuch.h"
+#include "storage/CTagesabschluss.h"
+#include "bookinggrids/CBuchungEingabe.h"
 
 #include <QAction>
 #include <QDialog>
@@ -91,4 +93,36 @@ TEST_F(HauptfensterTest, CloseBooksTheDifferenceBothWays)
     fenster->DatumAuswahl()->StepDay(-1);
     EXPECT_EQ(Label("labelDatum")->text(), QStringLiteral("14. März 2004 (abgeschlossen)"));
     EXPECT_EQ(fenster->Liste().GetItemBkColour(1, 0), CBuchungListe::FarbeAbgeschlossen());
+}
+
+TEST_F(HauptfensterTest, FixedBookingsRefuseABookingOnAClosedDay)
+{
+    const std::string pfad = LegeKasseAn("Laden.kbx", {{CDatum::FromYMD(2004, 3, 13), CBetrag(1000000), {},
+                                                        "Anfangsbestand"}});
+    {
+        ScriptedUserMessages still;
+        CKassenbuch kasse(still);
+        ASSERT_TRUE(kasse.Open(pfad));
+        kasse.SchalteGoBDEin();
+        CTagesabschluss::Schliesse(kasse,
+                                   CZaehlprotokoll::Erstelle(*kasse.GetBuchungen(), CDatum::FromYMD(2004, 3, 13),
+                                                             "USD", {}, CBetrag(1000000)),
+                                   CDatum::FromYMD(2004, 3, 20), 0);
+        ASSERT_TRUE(kasse.Save());
+    }
+    Start(QDate(2004, 3, 13));
+    fenster->resize(1000, 700);
+    fenster->show();
+    fenster->ProcessCommandLine({QString::fromStdString(pfad)});
+    Knopf("buttonNeu")->click();
+    gridtyping::PickInOpenList(fenster->Eingabe(), "Verk");
+    gridtyping::TypeInto(fenster->Eingabe(), 1, 4, QStringLiteral("5"));
+    Knopf("buttonSpeichern")->click();
+    EXPECT_EQ(messages.Last().text, "Die Kasse ist bis einschlie\xDFlich 13.03.2004 abgeschlossen. Buchungen an "
+                                    "diesem oder einem fr\xFCheren Tag k\xF6nnen nicht mehr erfasst, korrigiert oder "
+                                    "storniert werden.");
+    // The booking stays open, nothing typed is lost, nothing is booked.
+    EXPECT_EQ(fenster->GetBuchungen()->GetCount(), 1);
+    EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Changed);
+    Knopf("buttonAbbrechen")->click();
 }
