@@ -96,16 +96,21 @@ void CCliProgramm::Report(const CCliArgumente& a)
     daten.firma = Kasse().GetFirma();
     daten.steuersaetze = &m_sitzung->Steuersaetze();
 
-    const CPdfUmgebung umgebung;
-    std::unique_ptr<CReportViewBase> view;
+    daten.protokoll = Kasse().GetProtokoll();
+
     if (kasse)
-        view = std::make_unique<CKassabuchReportView>(daten);
+        SchreibeBerichtPdf(std::make_unique<CKassabuchReportView>(daten), *pdf);
     else
-        view = std::make_unique<CStatistikReportView>(daten);
+        SchreibeBerichtPdf(std::make_unique<CStatistikReportView>(daten), *pdf);
+}
+
+void CCliProgramm::SchreibeBerichtPdf(std::unique_ptr<CReportViewBase> view, const std::string& pdf)
+{
+    const CPdfUmgebung umgebung;
     errno = 0;
-    if (!view->SchreibePdf(QFile::decodeName(QByteArray::fromStdString(*pdf)))) {
+    if (!view->SchreibePdf(QFile::decodeName(QByteArray::fromStdString(pdf)))) {
         const int fehler = errno;
-        throw CCliFehler("Die Datei " + Windows1252::FromUtf8Lossy(*pdf) + " konnte nicht geschrieben werden: "
+        throw CCliFehler("Die Datei " + Windows1252::FromUtf8Lossy(pdf) + " konnte nicht geschrieben werden: "
                          + Cp1252::FromQString(SystemErrorText(fehler)).value_or(std::string()));
     }
 }

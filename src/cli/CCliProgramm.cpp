@@ -93,13 +93,16 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
         {"new", {}, {"--force"}, &CCliProgramm::New},
         {"add", {"--date", "--text", "--amount", "--split", "--note", "--invoice", "--vat"}, {},
          &CCliProgramm::Add},
-        {"delete", {"--index"}, {}, &CCliProgramm::Delete},
+        {"delete", {"--index", "--date"}, {}, &CCliProgramm::Delete},
         {"list", {"--day", "--month"}, {}, &CCliProgramm::List},
         {"totals", {"--day", "--month"}, {}, &CCliProgramm::Totals},
         {"generate", {"--count", "--seed"}, {}, &CCliProgramm::Generate},
         {"report", {"--day", "--month", "--pdf"}, {"--cash", "--stats"}, &CCliProgramm::Report},
         {"overview", {"--month"}, {}, &CCliProgramm::Overview},
         {"export", {"--month", "--to", "--client", "--till", "--till-name"}, {}, &CCliProgramm::Export},
+        {"verify", {}, {}, &CCliProgramm::Verify},
+        {"gobd", {}, {}, &CCliProgramm::GoBD},
+        {"protokoll", {"--month", "--pdf"}, {}, &CCliProgramm::Protokoll},
     };
 
     try {
@@ -161,9 +164,9 @@ CKassenbuch& CCliProgramm::Kasse()
     return m_sitzung->Kassenbuch();
 }
 
-void CCliProgramm::Oeffnen(const std::string& datei)
+void CCliProgramm::Oeffnen(const std::string& datei, bool warnen)
 {
-    if (!m_sitzung->OpenFile(datei)) {
+    if (!m_sitzung->OpenFile(datei, warnen)) {
         if (!Kasse().LastError().empty())
             m_meldungen.Error(Kasse().LastError());
         throw CCliFehler(CProgrammSitzung::FehlerBeimLaden);
@@ -197,6 +200,7 @@ void CCliProgramm::Add(const CCliArgumente& a)
     if (const auto fehler = CBuchungsErfassung::Pruefe(auftrag.Buchung, auftrag.Jahr, auftrag.Monat))
         throw CCliFehler(fehler->Meldung);
     CBuchungsErfassung::Commit(journal, auftrag.Buchung, auftrag.Jahr, auftrag.Monat);
+    Kasse().ProtokolliereNeueBuchungen();
     Speichern();
 }
 
@@ -206,9 +210,22 @@ void CCliProgramm::Delete(const CCliArgumente& a)
     if (!index)
         throw CCliFehler("Die Option --index fehlt.");
     const int i = static_cast<int>(CCliWerte::Zahl("--index", *index, 0, std::numeric_limits<int>::max()));
+    CDatum tag = CDatum::Now();
+    tag = CDatum::FromYMD(tag.Year(), tag.Month(), tag.Day());
+    if (const std::string* datum = a.Wert("--date")) {
+        const CCliDatum d = CCliWerte::Tag("--date", *datum);
+        tag = CDatum::FromYMD(d.Jahr, d.Monat, d.Tag);
+    }
     Oeffnen(a.Datei());
-    Kasse().GetBuchungen()->RemoveItem(i);
+    if (!Kasse().IsGoBD()) {
+        Kasse().GetBuchungen()->RemoveItem(i);
+        Speichern();
+        return;
+    }
+    // Locked bookings are never removed: a reversal undoes them.
+    const int storno = Kasse().Storniere(i, tag);
     Speichern();
+    Zeile("Buchung Nr. " + std::to_string(i + 1) + " storniert durch Nr. " + std::to_string(storno + 1) + ".");
 }
 
 void CCliProgramm::List(const CCliArgumente& a)
@@ -262,6 +279,7 @@ void CCliProgramm::Generate(const CCliArgumente& a)
     Oeffnen(a.Datei());
     CBuchungsGenerator::GenerateBookings(*Kasse().GetBuchungen(),
                                          *Kasse().GetBelegtexte(), count, seed);
+    Kasse().ProtokolliereNeueBuchungen();
     Speichern();
 }
 

@@ -1,0 +1,55 @@
+#include "reports/CProtokollReportView.h"
+
+#include "platform/Cp1252.h"
+
+namespace {
+
+constexpr double kBreiten[] = {0.05, 0.13, 0.09, 0.06, 0.08, 0.27, 0.09, 0.06, 0.14};
+static_assert(std::size(kBreiten) == CProtokollZeilen::Spalten);
+
+} // namespace
+
+bool CProtokollReportView::PrepareLines()
+{
+    const CReportDaten& d = Daten();
+    if (!d.protokoll || !d.hatAuswahl)
+        return false;
+    m_zeilen.Baue(*d.protokoll, d.Von(), d.Bis(), RowsPerPage());
+    SetPageCount(m_zeilen.Seiten());
+    return true;
+}
+
+double CProtokollReportView::GetColumnWidth(int column) const
+{
+    return column >= 0 && column < CProtokollZeilen::Spalten ? kBreiten[column] * UsableWidth() : 0.0;
+}
+
+unsigned CProtokollReportView::GetColumnFormat(int column) const
+{
+    switch (column) {
+    case CProtokollZeilen::Nr:
+    case CProtokollZeilen::Buchung:
+    case CProtokollZeilen::Betrag:
+    case CProtokollZeilen::StornoZu:
+        return CReportPage::Einzeilig | CReportPage::Rechts;
+    default:
+        return column >= 0 && column < CProtokollZeilen::Spalten ? unsigned(CReportPage::Einzeilig) : 0u;
+    }
+}
+
+void CProtokollReportView::PrintReportPage(int page)
+{
+    const double y = PrintTitle(QStringLiteral("Protokoll"), false);
+    QStringList koepfe;
+    for (const char* k : CProtokollZeilen::Spaltenkoepfe())
+        koepfe << Cp1252::ToQString(k);
+    PrintColumnHeader(y, koepfe);
+    Page().SetTextColor(Qt::black);
+    for (const CProtokollZeilen::Zeile& z : m_zeilen.Zeilen()) {
+        if (z.Seite != page)
+            continue;
+        for (int c = 0; c < CProtokollZeilen::Spalten; ++c)
+            PrintCell(z.Reihe, c, Cp1252::ToQString(z.Texte[static_cast<std::size_t>(c)]));
+    }
+    PrintFooter(Cp1252::ToQString(CProtokollZeilen::Anker(*Daten().protokoll)));
+}
