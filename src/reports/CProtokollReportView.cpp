@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr double kBreiten[] = {0.05, 0.13, 0.09, 0.06, 0.08, 0.27, 0.09, 0.06, 0.14};
+constexpr double kBreiten[] = {0.04, 0.13, 0.11, 0.06, 0.08, 0.25, 0.08, 0.08, 0.14};
 static_assert(std::size(kBreiten) == CProtokollZeilen::Spalten);
 
 } // namespace
@@ -26,12 +26,13 @@ double CProtokollReportView::GetColumnWidth(int column) const
 
 unsigned CProtokollReportView::GetColumnFormat(int column) const
 {
+    // Numbers of entries and bookings read left; the amount right, and the
+    // reversed number centred so it keeps apart from it.
     switch (column) {
-    case CProtokollZeilen::Nr:
-    case CProtokollZeilen::Buchung:
     case CProtokollZeilen::Betrag:
-    case CProtokollZeilen::StornoZu:
         return CReportPage::Einzeilig | CReportPage::Rechts;
+    case CProtokollZeilen::StornoZu:
+        return CReportPage::Einzeilig | CReportPage::Zentriert;
     default:
         return column >= 0 && column < CProtokollZeilen::Spalten ? unsigned(CReportPage::Einzeilig) : 0u;
     }
