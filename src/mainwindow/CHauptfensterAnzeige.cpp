@@ -124,6 +124,8 @@ void CKassenbuchDlg::Refresh()
         Liste().ClearList();
     UpdateCurrency();
     OnDateChanged();
+    // A cash book of locked bookings names its buttons differently.
+    UpdateCommandStates();
 }
 
 void CKassenbuchDlg::RebuildRecentMenu()

@@ -2,6 +2,8 @@
 
 #include "platform/Cp1252.h"
 
+#include <iterator>
+
 namespace {
 
 constexpr double kBreiten[] = {0.04, 0.13, 0.11, 0.06, 0.08, 0.25, 0.08, 0.08, 0.14};

@@ -319,7 +319,6 @@ std::uint32_t CProtokoll::Anfuegen(ProtokollArt art, const std::string& nutzdate
     e.Bezug = bezug;
     e.BenutzerLaenge = static_cast<std::uint16_t>(name.size());
     e.DatenLaenge = static_cast<std::uint32_t>(nutzdaten.size());
-    m_bytes.reserve(static_cast<std::size_t>(neu));
     Schreibe(m_bytes, nr);
     Schreibe(m_bytes, zeit);
     Schreibe(m_bytes, static_cast<std::uint16_t>(art));

@@ -58,7 +58,7 @@ TEST_F(CliGoBD, VerifyDeleteReversesAndTheLogOfTheMonth)
     const std::regex zeilen(
         "Nr\\.\tErfasst\tArt\tBuchung\tDatum\tText\tBetrag\tStorno zu\tHash\n"
         "1\t[0-9. :]{19}\tFestschreibung ein\t\t\tBuchungen festgeschrieben \\(GoBD\\)\t\t\t[0-9a-f]{16}\n"
-        "2\t[0-9. :]{19}\t\xC3\x9C" "bernahme\t\t\t1 Buchungen \xC3\xBC" "bernommen\t\t\t[0-9a-f]{16}\n"
+        "2\t[0-9. :]{19}\t\xC3\x9C" "bernahme\t\t\t1 Buchung \xC3\xBC" "bernommen\t\t\t[0-9a-f]{16}\n"
         "3\t[0-9. :]{19}\tBuchung\t2\t08\\.03\\.2004\tVerkauf\t10,00\t\t[0-9a-f]{16}\n"
         "4\t[0-9. :]{19}\tStorno\t3\t09\\.03\\.2004\tVerkauf \\(Storno zu Nr\\. 2\\)\t-10,00\t2\t[0-9a-f]{16}\n");
     EXPECT_TRUE(std::regex_match(log, zeilen)) << log;
