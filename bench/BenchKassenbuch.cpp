@@ -10,10 +10,9 @@
 #include <string>
 #include <vector>
 
-#include <zlib.h>
-
 #include "BenchSections.h"
 #include "BenchUtil.h"
+#include "BenchZlib.h"
 #include "core/CBelegtexte.h"
 #include "core/CBinStream.h"
 #include "core/CBuchungen.h"
@@ -39,37 +38,6 @@ public:
     }
     void ShowSystemError(int code) override { std::fprintf(stderr, "kassenbuch: system error %d\n", code); }
 };
-
-// Raw deflate (as in a ZIP member) of one buffer at the default level.
-std::string Deflate(const std::string& in)
-{
-    z_stream z{};
-    deflateInit2(&z, Z_DEFAULT_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-    std::string out(deflateBound(&z, static_cast<uLong>(in.size())), '\0');
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
-    z.avail_in = static_cast<uInt>(in.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = static_cast<uInt>(out.size());
-    deflate(&z, Z_FINISH);
-    out.resize(z.total_out);
-    deflateEnd(&z);
-    return out;
-}
-
-std::string Inflate(const std::string& in, std::size_t size)
-{
-    z_stream z{};
-    inflateInit2(&z, -MAX_WBITS);
-    std::string out(size, '\0');
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
-    z.avail_in = static_cast<uInt>(in.size());
-    z.next_out = reinterpret_cast<Bytef*>(out.data());
-    z.avail_out = static_cast<uInt>(out.size());
-    inflate(&z, Z_FINISH);
-    out.resize(z.total_out);
-    inflateEnd(&z);
-    return out;
-}
 
 template <class Doc>
 std::string XmlBytes(const Doc& doc)
@@ -121,7 +89,7 @@ void BenchKassenbuch()
         }
         deflateUs.push_back(bench::TimeRuns(1, [&] {
             for (std::size_t m = 0; m < members.size(); ++m)
-                packed[m] = Deflate(members[m]);
+                packed[m] = bench::Deflate(members[m]);
         })[0]);
         {
             // Only Open itself is timed: letting go of 200,000 records
@@ -134,7 +102,7 @@ void BenchKassenbuch()
         }
         inflateUs.push_back(bench::TimeRuns(1, [&] {
             for (std::size_t m = 0; m < members.size(); ++m)
-                if (Inflate(packed[m], members[m].size()) != members[m])
+                if (bench::Inflate(packed[m], members[m].size()) != members[m])
                     std::fprintf(stderr, "kassenbuch: inflate mismatch\n");
         })[0]);
         {

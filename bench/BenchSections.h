@@ -26,3 +26,8 @@ void BenchBerichte();
 // A daily close of the last day of 200,000 generated bookings: sheet,
 // checks, difference booking and record.
 void BenchAbschluss();
+
+// Locked bookings at 200,000 bookings: save with the log against deflating
+// every member, open with the chain check against inflating every member
+// and one SHA-256 over the same bytes.
+void BenchProtokoll();

@@ -16,13 +16,19 @@ cd "$tmp"
 cp a.kbx b.kbx
 "$cli" generate b.kbx --count 40 --seed 3 >/dev/null
 "$cli" new c.kbx
-mkdir -p "$out/buchungen" "$out/xml" "$out/kbx"
-for k in a b c; do
+# Locked bookings: a log with a booking and a reversal.
+cp a.kbx d.kbx
+"$cli" gobd d.kbx >/dev/null
+"$cli" add d.kbx --date 2024-03-02 --text Porto --amount "1,10"
+"$cli" delete d.kbx --index 0 --date 2024-03-02 >/dev/null
+mkdir -p "$out/buchungen" "$out/xml" "$out/kbx" "$out/protokoll"
+for k in a b c d; do
   mkdir "x$k"
   (cd "x$k" && unzip -q "../$k.kbx")
   cp "$k.kbx" "$out/kbx/$k.kbx"
   cp "x$k/Buchungen.dat" "$out/buchungen/$k.dat"
 done
+cp xd/Protokoll.dat "$out/protokoll/d.dat"
 cp xa/Belegtexte.xml "$out/xml/belegtexte.xml"
 cp xa/Firma.xml "$out/xml/firma.xml"
 for f in steuersaetze laender settings; do

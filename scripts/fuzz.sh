@@ -7,7 +7,9 @@
 set -euo pipefail
 secs="${1:-30}"
 cd "$(dirname "$0")/.."
-targets=(buchungen xml kbx)
+targets=(buchungen xml kbx protokoll)
+# Only some of them: scripts/fuzz.sh SECONDS kbx protokoll
+[ $# -gt 1 ] && targets=("${@:2}")
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKUVEX_FUZZ=ON >/dev/null

@@ -122,10 +122,25 @@ bool CBuchungEingabe::ShowBooking(int recordIndex)
     SetItemText(1, RgNr, satz.RgNr);
     SetItemText(1, Notiz, satz.Notiz);
 
-    SetEditable(true);
+    // A locked booking is shown, never changed: a reversal undoes it.
+    SetEditable(Daten().GetProtokoll() == nullptr);
     m_oeffnen = false;
     SetState(EntryState::Open);
     Redraw();
+    return true;
+}
+
+bool CBuchungEingabe::Korrektur(int recordIndex)
+{
+    if (!ShowBooking(recordIndex))
+        return false;
+    // The rows no longer stand for lines of a journal record.
+    m_satz = -1;
+    for (int row = 1; row < GetRowCount(); ++row)
+        SetItemData(row, Tag, -1);
+    SetEditable(true);
+    SetState(EntryState::Changed);
+    StartEditing(1, m_aufteilung ? Tag : Bezeichnung);
     return true;
 }
 
@@ -209,6 +224,9 @@ void CBuchungEingabe::ShowFault(const std::string& text)
 
 bool CBuchungEingabe::Commit(CBuchungen& journal)
 {
+    // A locked booking was only shown: there is nothing to write.
+    if (m_satz >= 0 && Daten().GetProtokoll())
+        return true;
     if (!Validate(false))
         return false;
     const IDatumAuswahl* auswahl = Daten().GetDatumAuswahl();

@@ -32,6 +32,9 @@ public:
     void NewBooking();
     // Opens booking i of the journal; false for i < 0 or without a journal.
     bool ShowBooking(int recordIndex);
+    // Opens a new booking filled with the lines of booking i, to correct a
+    // locked booking after its reversal.
+    bool Korrektur(int recordIndex);
     // With a journal: validate (messages shown) and write; with nullptr:
     // discard. Then the grid is emptied. false only when validation failed.
     bool Finish(CBuchungen* journal);

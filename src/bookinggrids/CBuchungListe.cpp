@@ -3,6 +3,7 @@
 #include "common/CDatenZugriff.h"
 #include "core/CBuchungen.h"
 #include "core/CPeriode.h"
+#include "storage/CProtokoll.h"
 
 CBuchungListe::CBuchungListe(CDatenZugriff& zugriff, QWidget* parent)
     : CBuchungGrid(zugriff, parent)
@@ -52,8 +53,20 @@ void CBuchungListe::FuelleZeile(int row)
         return;
     CBuchungsAbfrage::Zeilentexte texte;
     m_abfrage.Zeilentext(*journal, i, m_waehrung, Daten().GetSteuersaetze(), texte);
-    for (int col = 0; col < Spaltenzahl; ++col)
+    // Locked bookings are never removed: a reversed one stays, says by
+    // which booking, and is greyed like its reversal.
+    const CProtokoll* log = Daten().GetProtokoll();
+    const std::uint32_t durch = log ? log->StorniertDurch(i) : 0;
+    if (durch) {
+        std::string& notiz = texte[static_cast<std::size_t>(Notiz)];
+        notiz = "Nr. " + std::to_string(i + 1) + " storniert durch Nr. " + std::to_string(durch)
+            + (notiz.empty() ? "" : "; " + notiz);
+    }
+    const bool grau = durch || (log && log->StorniertBuchung(i));
+    for (int col = 0; col < Spaltenzahl; ++col) {
         SetItemText(row, col, texte[static_cast<std::size_t>(col)]);
+        SetItemFgColour(row, col, grau ? QColor(128, 128, 128) : QColor());
+    }
     AlignRow(row);
     SetItemData(row, Tag, i);
     if (!m_abgeschlossenBis.IsNull() && journal->GetItem(i).Datum < m_abgeschlossenBis.NextDay())

@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 
 #include "cli/CCliArgumente.h"
 #include "cli/CCliFehler.h"
 #include "cli/CCliWerte.h"
-#include "cli/CPdfUmgebung.h"
 #include "core/CBuchungen.h"
 #include "core/CFehler.h"
 #include "core/CFirma.h"
@@ -115,11 +115,9 @@ void CCliProgramm::Close(const CCliArgumente& a)
     for (const auto& [titel, wert] : CZaehlprotokollView::Kennzahlen(abschluss))
         Ausgabe(titel + "\t" + wert);
     if (pdf) {
-        const CPdfUmgebung umgebung;
         CReportDaten daten;
         daten.firma = kasse.GetFirma();
-        CZaehlprotokollView view(daten, abschluss);
-        SchreibeBerichtPdf(view, *pdf);
+        SchreibeBerichtPdf(std::make_unique<CZaehlprotokollView>(daten, abschluss), *pdf);
     }
     Speichern();
 }

@@ -32,16 +32,6 @@ void Ausgabe(const std::string& cp1252)
 
 } // namespace
 
-void SchreibeBerichtPdf(CReportViewBase& view, const std::string& pfad)
-{
-    errno = 0;
-    if (!view.SchreibePdf(QFile::decodeName(QByteArray::fromStdString(pfad)))) {
-        const int fehler = errno;
-        throw CCliFehler("Die Datei " + Windows1252::FromUtf8Lossy(pfad) + " konnte nicht geschrieben werden: "
-                         + Cp1252::FromQString(SystemErrorText(fehler)).value_or(std::string()));
-    }
-}
-
 void CCliProgramm::Report(const CCliArgumente& a)
 {
     const bool kasse = a.Schalter("--cash");
@@ -80,13 +70,23 @@ void CCliProgramm::Report(const CCliArgumente& a)
     daten.firma = Kasse().GetFirma();
     daten.steuersaetze = &m_sitzung->Steuersaetze();
 
-    const CPdfUmgebung umgebung;
-    std::unique_ptr<CReportViewBase> view;
+    daten.protokoll = Kasse().GetProtokoll();
+
     if (kasse)
-        view = std::make_unique<CKassabuchReportView>(daten);
+        SchreibeBerichtPdf(std::make_unique<CKassabuchReportView>(daten), *pdf);
     else
-        view = std::make_unique<CStatistikReportView>(daten);
-    SchreibeBerichtPdf(*view, *pdf);
+        SchreibeBerichtPdf(std::make_unique<CStatistikReportView>(daten), *pdf);
+}
+
+void CCliProgramm::SchreibeBerichtPdf(std::unique_ptr<CReportViewBase> view, const std::string& pdf)
+{
+    const CPdfUmgebung umgebung;
+    errno = 0;
+    if (!view->SchreibePdf(QFile::decodeName(QByteArray::fromStdString(pdf)))) {
+        const int fehler = errno;
+        throw CCliFehler("Die Datei " + Windows1252::FromUtf8Lossy(pdf) + " konnte nicht geschrieben werden: "
+                         + Cp1252::FromQString(SystemErrorText(fehler)).value_or(std::string()));
+    }
 }
 
 void CCliProgramm::Overview(const CCliArgumente& a)

@@ -18,6 +18,9 @@ std::string CCliHilfe::Uebersicht()
            "  export    schreibt den Datenexport f\xFCr den Steuerberater\n"
            "  close     schlie\xDFt die Kasse eines Tages mit Z\xE4hlprotokoll ab\n"
            "  closes    listet die Kassenabschl\xFCsse eines Monats\n"
+           "  gobd      schreibt die Buchungen fest (GoBD), unwiderruflich\n"
+           "  verify    pr\xFC" "ft das Protokoll der festgeschriebenen Buchungen\n"
+           "  protokoll gibt das Protokoll eines Monats aus oder schreibt es als PDF\n"
            "\n"
            "Betr\xE4ge schreiben Sie wie im Programm, z. B. 1.234,56. Texte sind UTF-8.\n"
            "Die Steuers\xE4tze liest kuvex-cli aus der Datei, die \"settings.xml\" im\n"
@@ -52,11 +55,15 @@ std::string CCliHilfe::Befehl(const std::string& befehl)
                "Reihenfolge; --note ist dann die Notiz der ganzen Buchung.\n"
                "Die Datei wird danach gespeichert.\n";
     if (befehl == "delete")
-        return "Aufruf: kuvex-cli delete DATEI --index I\n"
+        return "Aufruf: kuvex-cli delete DATEI --index I [--date JJJJ-MM-TT]\n"
                "\n"
                "L\xF6scht die Buchung mit der Nummer I (ab 0, in der Reihenfolge der\n"
                "Erfassung) und speichert die Datei. Die Nummern der sp\xE4teren Buchungen\n"
-               "werden dabei um eins kleiner.\n";
+               "werden dabei um eins kleiner.\n"
+               "Sind die Buchungen festgeschrieben (GoBD), wird nichts gel\xF6scht: die\n"
+               "Buchung wird storniert. Das Storno tr\xE4gt ihre Zeilen mit umgekehrten\n"
+               "Betr\xE4gen und die Notiz \"Storno zu Nr. I+1\", ist auf --date datiert\n"
+               "(ohne --date auf heute) und wird ausgegeben.\n";
     if (befehl == "list")
         return "Aufruf: kuvex-cli list DATEI (--day JJJJ-MM-TT | --month JJJJ-MM)\n"
                "\n"
@@ -113,5 +120,28 @@ std::string CCliHilfe::Befehl(const std::string& befehl)
         return "Aufruf: kuvex-cli closes DATEI --month JJJJ-MM\n"
                "\n"
                "Listet die Kassenabschl\xFCsse eines Monats, eine Zeile je Tag.\n";
+    if (befehl == "gobd")
+        return "Aufruf: kuvex-cli gobd DATEI\n"
+               "\n"
+               "Schreibt die Buchungen des Kassenbuchs fest (GoBD) und speichert es. Von\n"
+               "da an f\xFChrt es ein Protokoll aller Buchungen, in dem jeder Eintrag eine\n"
+               "Nummer und eine Pr\xFC" "fsumme (SHA-256) \xFC" "ber seinen Vorg\xE4nger tr\xE4gt;\n"
+               "Buchungen werden storniert statt ge\xE4ndert oder gel\xF6scht. Die\n"
+               "vorhandenen Buchungen gehen als ein Eintrag \"\xDC" "bernahme\" ins Protokoll.\n"
+               "Das l\xE4sst sich nicht r\xFC" "ckg\xE4ngig machen.\n";
+    if (befehl == "verify")
+        return "Aufruf: kuvex-cli verify DATEI\n"
+               "\n"
+               "Pr\xFC" "ft die Kette des Protokolls und ob die Buchungen dazu passen. Gibt\n"
+               "\"Protokoll in Ordnung: N Eintr\xE4ge, letzter Hash ...\" aus und endet mit 0,\n"
+               "oder nennt den ersten fehlerhaften Eintrag und endet mit 1. Ein Kassenbuch\n"
+               "ohne Protokoll meldet das und endet mit 0.\n";
+    if (befehl == "protokoll")
+        return "Aufruf: kuvex-cli protokoll DATEI --month JJJJ-MM [--pdf AUS.pdf]\n"
+               "\n"
+               "Gibt die Eintr\xE4ge des Protokolls aus, die im Monat erfasst wurden: Nr.,\n"
+               "Erfassungszeit, Art, Buchungsnummer, Buchungsdatum, Text, Betrag, die\n"
+               "stornierte Buchung und die ersten 16 Stellen des Hashs, durch Tabulatoren\n"
+               "getrennt. Mit --pdf wird es statt dessen als PDF geschrieben.\n";
     return std::string();
 }

@@ -94,7 +94,7 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
         {"new", {}, {"--force"}, &CCliProgramm::New},
         {"add", {"--date", "--text", "--amount", "--split", "--note", "--invoice", "--vat"}, {},
          &CCliProgramm::Add},
-        {"delete", {"--index"}, {}, &CCliProgramm::Delete},
+        {"delete", {"--index", "--date"}, {}, &CCliProgramm::Delete},
         {"list", {"--day", "--month"}, {}, &CCliProgramm::List},
         {"totals", {"--day", "--month"}, {}, &CCliProgramm::Totals},
         {"generate", {"--count", "--seed"}, {}, &CCliProgramm::Generate},
@@ -103,6 +103,9 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
         {"export", {"--month", "--to", "--client", "--till", "--till-name"}, {}, &CCliProgramm::Export},
         {"close", {"--day", "--count", "--counted", "--pdf"}, {}, &CCliProgramm::Close},
         {"closes", {"--month"}, {}, &CCliProgramm::Closes},
+        {"verify", {}, {}, &CCliProgramm::Verify},
+        {"gobd", {}, {}, &CCliProgramm::GoBD},
+        {"protokoll", {"--month", "--pdf"}, {}, &CCliProgramm::Protokoll},
     };
 
     try {
@@ -164,9 +167,9 @@ CKassenbuch& CCliProgramm::Kasse()
     return m_sitzung->Kassenbuch();
 }
 
-void CCliProgramm::Oeffnen(const std::string& datei)
+void CCliProgramm::Oeffnen(const std::string& datei, bool warnen)
 {
-    if (!m_sitzung->OpenFile(datei)) {
+    if (!m_sitzung->OpenFile(datei, warnen)) {
         if (!Kasse().LastError().empty())
             m_meldungen.Error(Kasse().LastError());
         throw CCliFehler(CProgrammSitzung::FehlerBeimLaden);
@@ -202,6 +205,7 @@ void CCliProgramm::Add(const CCliArgumente& a)
     if (const auto grund = CTagesabschluss::PruefeNeueBuchung(Kasse(), auftrag.Buchung, auftrag.Jahr, auftrag.Monat))
         throw CCliFehler(*grund);
     CBuchungsErfassung::Commit(journal, auftrag.Buchung, auftrag.Jahr, auftrag.Monat);
+    Kasse().ProtokolliereNeueBuchungen();
     Speichern();
 }
 
@@ -211,9 +215,22 @@ void CCliProgramm::Delete(const CCliArgumente& a)
     if (!index)
         throw CCliFehler("Die Option --index fehlt.");
     const int i = static_cast<int>(CCliWerte::Zahl("--index", *index, 0, std::numeric_limits<int>::max()));
+    CDatum tag = CDatum::Now();
+    tag = CDatum::FromYMD(tag.Year(), tag.Month(), tag.Day());
+    if (const std::string* datum = a.Wert("--date")) {
+        const CCliDatum d = CCliWerte::Tag("--date", *datum);
+        tag = CDatum::FromYMD(d.Jahr, d.Monat, d.Tag);
+    }
     Oeffnen(a.Datei());
-    Kasse().GetBuchungen()->RemoveItem(i);
+    if (!Kasse().IsGoBD()) {
+        Kasse().GetBuchungen()->RemoveItem(i);
+        Speichern();
+        return;
+    }
+    // Locked bookings are never removed: a reversal undoes them.
+    const int storno = Kasse().Storniere(i, tag);
     Speichern();
+    Zeile("Buchung Nr. " + std::to_string(i + 1) + " storniert durch Nr. " + std::to_string(storno + 1) + ".");
 }
 
 void CCliProgramm::List(const CCliArgumente& a)
@@ -267,6 +284,7 @@ void CCliProgramm::Generate(const CCliArgumente& a)
     Oeffnen(a.Datei());
     CBuchungsGenerator::GenerateBookings(*Kasse().GetBuchungen(),
                                          *Kasse().GetBelegtexte(), count, seed);
+    Kasse().ProtokolliereNeueBuchungen();
     Speichern();
 }
 

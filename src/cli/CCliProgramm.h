@@ -29,8 +29,10 @@ public:
 private:
     void Starten();
     CKassenbuch& Kasse();
-    void Oeffnen(const std::string& datei);
+    void Oeffnen(const std::string& datei, bool warnen = true);
     void Speichern();
+    // Writes the report to `pdf` on the offscreen platform.
+    void SchreibeBerichtPdf(std::unique_ptr<class CReportViewBase> view, const std::string& pdf);
 
     void New(const CCliArgumente& a);
     void Add(const CCliArgumente& a);
@@ -43,6 +45,9 @@ private:
     void Export(const CCliArgumente& a);
     void Close(const CCliArgumente& a);
     void Closes(const CCliArgumente& a);
+    void Verify(const CCliArgumente& a);
+    void GoBD(const CCliArgumente& a);
+    void Protokoll(const CCliArgumente& a);
 
     std::filesystem::path m_ordner;
     CStderrMessages m_meldungen;

@@ -4,9 +4,6 @@
 #include <QGuiApplication>
 
 #include <memory>
-#include <string>
-
-class CReportViewBase;
 
 class CPdfUmgebung {
 public:
@@ -31,7 +28,3 @@ private:
     QtMessageHandler m_vorher = nullptr;
     std::unique_ptr<QGuiApplication> m_app;
 };
-
-// Writes the report as a PDF at `pfad` (UTF-8); raises CCliFehler naming
-// the file and the system's reason when that fails.
-void SchreibeBerichtPdf(CReportViewBase& view, const std::string& pfad);

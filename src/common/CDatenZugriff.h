@@ -7,6 +7,7 @@ class IDatumAuswahl;
 class CBuchungen;
 class CBelegtexte;
 class CFirma;
+class CProtokoll;
 class CSteuersaetze;
 
 // How the booking being typed is settled before anything else happens.
@@ -32,4 +33,7 @@ public:
     // false when the user cancelled or the booking did not validate.
     virtual bool SettlePendingEntry(SettleMode mode, bool reselect) = 0;
     virtual void SetAvailable(bool available) = 0;
+    // The booking log while the open cash book locks its bookings (GoBD),
+    // else null: bookings are then reversed instead of changed or deleted.
+    virtual const CProtokoll* GetProtokoll() const { return nullptr; }
 };

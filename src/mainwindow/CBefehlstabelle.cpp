@@ -141,6 +141,8 @@ const CBefehl kTabelle[] = {
     {.name = "actionStatistik", .text = "&Statistik", .menue = M::Auswertungen, .tipp = "Statistik", .leiste = 22,
      .symbol = I::Statistics, .knopf = "buttonStatistik", .freigabe = F::Geladen,
      .ausfuehren = Bericht<CReportStarter::Bericht::Statistik>},
+    {.name = "actionProtokoll", .text = "&Protokoll...", .menue = M::Auswertungen, .freigabe = F::GoBD,
+     .ausfuehren = Bericht<CReportStarter::Bericht::Protokoll>},
     {.name = "actionKassenabschluss", .text = "Kasse &abschließen...", .menue = M::Auswertungen,
      .trennerDavor = true, .tasten = "Ctrl+K", .tasteImMenue = true, .tipp = "Kassenabschluss mit Zählprotokoll",
      .freigabe = F::Geladen, .ausfuehren = [](W& w) { w.RunModal([&] { CAbschlussBefehl::Ausfuehren(w); }); }},
@@ -155,6 +157,9 @@ const CBefehl kTabelle[] = {
      .option = CSettings::Autosave},
     {.name = "actionWarnNegative", .text = "&Kassennegativprüfung", .menue = M::Einstellungen,
      .option = CSettings::WarnNegative},
+    // Belongs to the open cash book, not to the settings file.
+    {.name = "actionGoBD", .text = "Buchungen &festschreiben (GoBD)...", .menue = M::Einstellungen,
+     .trennerDavor = true, .freigabe = F::Festschreibbar, .ausfuehren = [](W& w) { w.Festschreiben(); }},
 
     {.name = "actionHilfe", .text = "&Hilfe...", .menue = M::Hilfe, .tasten = "F1",
      .ausfuehren = [](W& w) { w.Hilfe(CHilfeFenster::ThemaHauptfenster); }},
@@ -170,6 +175,8 @@ const CBefehl kTabelle[] = {
      .ausfuehren = [](W& w) { w.SettlePendingEntry(SettleMode::Discard, true); }},
     {.name = "buttonLoeschen", .knopf = "buttonLoeschen", .freigabe = F::Ruhig,
      .ausfuehren = [](W& w) { w.Befehle().Loeschen(); }},
+    {.name = "buttonKorrigieren", .knopf = "buttonKorrigieren", .freigabe = F::Korrigierbar,
+     .ausfuehren = [](W& w) { w.Befehle().Korrigieren(); }},
     {.name = "radioTaeglich", .knopf = "radioTaeglich", .freigabe = F::Ruhig,
      .ausfuehren = [](W& w) { w.SetModeFromButton(false); }},
     {.name = "radioMonatlich", .knopf = "radioMonatlich", .freigabe = F::Ruhig,

@@ -20,6 +20,9 @@ enum class Freigabe {
     Geaendert,      // a cash book is open and has unsaved changes
     Erfassung,      // a booking is open in the entry grid
     Ruhig,          // a cash book is open and the open booking has no changes
+    GoBD,           // a cash book with locked bookings is open
+    Festschreibbar, // a cash book is open whose bookings are not locked yet
+    Korrigierbar,   // as Ruhig, with locked bookings that may change
 };
 
 // When the keyboard filter acts on a command's keys.

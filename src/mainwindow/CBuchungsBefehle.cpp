@@ -7,9 +7,13 @@
 #include "core/UserMessages.h"
 #include "mainwindow/CGeneratorBefehl.h"
 #include "mainwindow/CWarteCursor.h"
+#include "storage/CKassenbuch.h"
 
 namespace {
 const char* const kLoeschenFrage = "Wollen Sie die ausgew\xE4hlte Buchung l\xF6schen?";
+const char* const kStornoFrage = "Wollen Sie die ausgew\xE4hlte Buchung stornieren?";
+const char* const kKorrekturFrage = "Die ausgew\xE4hlte Buchung wird storniert und als neue Buchung zum "
+                                    "Korrigieren ge\xF6" "ffnet. Fortfahren?";
 }
 
 CBuchungsBefehle::CBuchungsBefehle(CDatenZugriff& zugriff, CBuchungEingabe& eingabe, CBuchungListe& liste,
@@ -25,9 +29,19 @@ CBuchungsBefehle::CBuchungsBefehle(CDatenZugriff& zugriff, CBuchungEingabe& eing
 
 CBuchungsBefehle::~CBuchungsBefehle() = default;
 
+bool CBuchungsBefehle::Veraenderbar()
+{
+    const CProtokoll* log = m_zugriff.GetProtokoll();
+    if (log && !log->IstInOrdnung()) {
+        m_messages.Error(CKassenbuch::kNurLesen);
+        return false;
+    }
+    return true;
+}
+
 void CBuchungsBefehle::NeueBuchung()
 {
-    if (!m_fenster.IsOpen() || !m_zugriff.SettlePendingEntry(SettleMode::Ask, true))
+    if (!m_fenster.IsOpen() || !Veraenderbar() || !m_zugriff.SettlePendingEntry(SettleMode::Ask, true))
         return;
     if (m_eingabe.GetState() != EntryState::Idle)
         return;
@@ -73,6 +87,12 @@ void CBuchungsBefehle::Loeschen()
     CBuchungen* journal = m_zugriff.GetBuchungen();
     if (!m_fenster.IsOpen() || !journal || m_liste.GetSelectedBooking() < 0)
         return;
+    if (m_zugriff.GetProtokoll()) {
+        // Locked bookings are reversed, never deleted.
+        if (StorniereAuswahl(kStornoFrage) >= 0)
+            m_liste.ClearSelection();
+        return;
+    }
     using M = UserMessages;
     if (m_messages.Show(kLoeschenFrage, M::Icon::Question, M::Buttons::YesNo) != M::Answer::Yes)
         return;
@@ -89,14 +109,44 @@ void CBuchungsBefehle::Loeschen()
     m_fenster.UpdateTotals();
 }
 
+int CBuchungsBefehle::StorniereAuswahl(const char* frage)
+{
+    using M = UserMessages;
+    if (!m_fenster.IsOpen() || m_liste.GetSelectedBooking() < 0 || !Veraenderbar())
+        return -1;
+    if (m_messages.Show(frage, M::Icon::Question, M::Buttons::YesNo) != M::Answer::Yes)
+        return -1;
+    if (!m_zugriff.SettlePendingEntry(SettleMode::Discard, true))
+        return -1;
+    const int buchung = m_liste.GetSelectedBooking();
+    if (buchung < 0 || !m_fenster.Storniere(buchung))
+        return -1;
+    m_fenster.SetModified();
+    m_liste.Rebuild();
+    m_fenster.UpdateTotals();
+    return buchung;
+}
+
+void CBuchungsBefehle::Korrigieren()
+{
+    if (!m_zugriff.GetProtokoll())
+        return;
+    const int buchung = StorniereAuswahl(kKorrekturFrage);
+    if (buchung < 0)
+        return;
+    m_liste.ClearSelection();
+    m_eingabe.Korrektur(buchung);
+}
+
 void CBuchungsBefehle::Generator()
 {
     CBuchungen* journal = m_zugriff.GetBuchungen();
     CBelegtexte* katalog = m_zugriff.GetBelegtexte();
     if (!m_fenster.IsOpen() || !journal || !katalog)
         return;
-    if (m_generator->Run(*journal, *katalog) == 0)
+    if (!Veraenderbar() || m_generator->Run(*journal, *katalog) == 0)
         return;
     CWarteCursor warten;
+    m_fenster.NeueBuchungenProtokollieren();
     m_fenster.Refresh();
 }

@@ -23,6 +23,11 @@ public:
         virtual void Refresh() = 0;
         // The journal now differs from the file.
         virtual void SetModified() = 0;
+        // With locked bookings: reverses booking `satz` on the selected day
+        // (false, the reason shown, when it may not be).
+        virtual bool Storniere(int satz) = 0;
+        // With locked bookings: logs what was added to the journal.
+        virtual void NeueBuchungenProtokollieren() = 0;
     };
 
     CBuchungsBefehle(CDatenZugriff& zugriff, CBuchungEingabe& eingabe, CBuchungListe& liste,
@@ -38,10 +43,19 @@ public:
     // "&Löschen": the selected booking, after the question. The journal
     // then differs from the file, so the save command comes on.
     void Loeschen();
+    // "&Korrigieren" (locked bookings): reverses the selected booking after
+    // the question and opens a new one filled with its lines.
+    void Korrigieren();
     // Ctrl+G; nothing happens without an open cash book.
     void Generator();
 
 private:
+    // The reversal behind "&Stornieren" and "&Korrigieren": the booking
+    // reversed, or -1 when nothing happened.
+    int StorniereAuswahl(const char* frage);
+    // false, with the message, when the cash book may not change.
+    bool Veraenderbar();
+
     CDatenZugriff& m_zugriff;
     CBuchungEingabe& m_eingabe;
     CBuchungListe& m_liste;

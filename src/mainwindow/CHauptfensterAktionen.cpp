@@ -130,6 +130,9 @@ bool CHauptfensterAktionen::Erlaubt(Freigabe freigabe, const CFreigabeZustand& z
     case Freigabe::Geaendert: return z.offen && z.geaendert;
     case Freigabe::Erfassung: return z.eingabe >= EntryState::Open;
     case Freigabe::Ruhig: return z.offen && z.eingabe < EntryState::Changed;
+    case Freigabe::GoBD: return z.offen && z.gobd;
+    case Freigabe::Festschreibbar: return z.offen && !z.gobd;
+    case Freigabe::Korrigierbar: return z.offen && z.gobd && !z.nurLesen && z.eingabe < EntryState::Changed;
     }
     return false;
 }

@@ -27,6 +27,8 @@ struct CFreigabeZustand {
     bool geaendert = false;   // its modified flag
     bool geladen = false;     // the date selector's loaded flag
     EntryState eingabe = EntryState::Idle;
+    bool gobd = false;        // its bookings are locked
+    bool nurLesen = false;    // opened read-only: changed outside the program
 };
 
 class CHauptfensterAktionen : public QObject {

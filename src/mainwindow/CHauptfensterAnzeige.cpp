@@ -12,9 +12,12 @@
 #include "mainwindow/CHauptfensterFlaeche.h"
 #include "mainwindow/CSummenPanel.h"
 #include "platform/Cp1252.h"
+#include "storage/CProtokoll.h"
 #include "storage/CSettings.h"
 
+#include <QAction>
 #include <QLabel>
+#include <QPushButton>
 
 #include <algorithm>
 #include <initializer_list>
@@ -87,7 +90,17 @@ void CKassenbuchDlg::UpdateCommandStates()
     zustand.geaendert = m_steuerung->IsModified();
     zustand.geladen = m_datumAuswahl->IsLoaded();
     zustand.eingabe = GetEntryState();
+    const CProtokoll* log = GetProtokoll();
+    zustand.gobd = IsOpen() && log;
+    zustand.nurLesen = zustand.gobd && !log->IstInOrdnung();
     m_aktionen->Freigeben(zustand);
+    // Locked bookings are reversed, and corrected by a reversal.
+    m_flaeche->loeschen->setText(zustand.gobd ? QStringLiteral("&Stornieren") : QStringLiteral("&Löschen"));
+    m_flaeche->korrigieren->setVisible(zustand.gobd);
+    if (QAction* schalter = findChild<QAction*>(QStringLiteral("actionGoBD"))) {
+        schalter->setCheckable(true);
+        schalter->setChecked(zustand.gobd);
+    }
 }
 
 void CKassenbuchDlg::RefreshTitle()
@@ -115,6 +128,8 @@ void CKassenbuchDlg::Refresh()
         Liste().ClearList();
     UpdateCurrency();
     OnDateChanged();
+    // A cash book of locked bookings names its buttons differently.
+    UpdateCommandStates();
 }
 
 void CKassenbuchDlg::RebuildRecentMenu()

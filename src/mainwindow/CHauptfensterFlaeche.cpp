@@ -66,13 +66,15 @@ CHauptfensterFlaeche::CHauptfensterFlaeche(CDatenZugriff& zugriff, QWidget* pare
 
     liste = Named(new CBuchungListe(zugriff, this), "gridListe");
     loeschen = Named(new QPushButton(QStringLiteral("&Löschen"), this), "buttonLoeschen");
+    korrigieren = Named(new QPushButton(QStringLiteral("&Korrigieren"), this), "buttonKorrigieren");
+    korrigieren->hide();
 
     summen = new CSummenPanel(this);
     monatsuebersicht = Named(new QPushButton(QStringLiteral("&Monatsübersicht"), this), "buttonMonatsuebersicht");
     kassenbericht = Named(new QPushButton(QStringLiteral("&Kassenbericht"), this), "buttonKassenbericht");
     statistik = Named(new QPushButton(QStringLiteral("S&tatistik"), this), "buttonStatistik");
     // Enter belongs to the grids: no button of the window is a default one.
-    for (QPushButton* b : {neu, speichern, abbrechen, loeschen, monatsuebersicht, kassenbericht, statistik}) {
+    for (QPushButton* b : {neu, speichern, abbrechen, loeschen, korrigieren, monatsuebersicht, kassenbericht, statistik}) {
         b->setAutoDefault(false);
         b->setDefault(false);
     }
@@ -89,7 +91,7 @@ CHauptfensterFlaeche::CHauptfensterFlaeche(CDatenZugriff& zugriff, QWidget* pare
 
     auto* listenZeile = new QHBoxLayout;
     listenZeile->addWidget(liste, 1);
-    listenZeile->addLayout(Knopfspalte({loeschen}));
+    listenZeile->addLayout(Knopfspalte({loeschen, korrigieren}));
 
     auto* berichte = new QVBoxLayout;
     for (QPushButton* b : {monatsuebersicht, kassenbericht, statistik}) {

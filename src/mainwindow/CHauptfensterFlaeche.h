@@ -31,6 +31,7 @@ public:
     QPushButton* abbrechen = nullptr;
     CBuchungListe* liste = nullptr;
     QPushButton* loeschen = nullptr;
+    QPushButton* korrigieren = nullptr;  // shown only with locked bookings
     CSummenPanel* summen = nullptr;
     QPushButton* monatsuebersicht = nullptr;
     QPushButton* kassenbericht = nullptr;

@@ -17,9 +17,11 @@
 #include "platform/CHilfeFenster.h"
 #include "platform/Links.h"
 #include "platform/ModalDialogs.h"
-#include "storage/CTagesabschluss.h"
+#include "core/CFehler.h"
+#include "storage/CKassenbuch.h"
 #include "storage/CProgrammSitzung.h"
 #include "storage/CSettings.h"
+#include "storage/CTagesabschluss.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -126,6 +128,58 @@ const CSteuersaetze* CKassenbuchDlg::GetSteuersaetze() const { return &m_sitzung
 void CKassenbuchDlg::SetAvailable(bool available) { m_available = available; }
 bool CKassenbuchDlg::IsOpen() const { return m_steuerung->IsOpen(); }
 void CKassenbuchDlg::SetModified() { m_steuerung->SetModified(true); }
+const CProtokoll* CKassenbuchDlg::GetProtokoll() const { return m_steuerung->Dokument().GetProtokoll(); }
+
+bool CKassenbuchDlg::Storniere(int satz)
+{
+    try {
+        CDatum tag = m_datumAuswahl->GetDate();
+        // A reversal never lands on a closed day: then it is dated today.
+        if (tag <= m_steuerung->Dokument().LetzterAbschlussTag()) {
+            const QDate heute = m_datumAuswahl->Heute();
+            tag = CDatum::FromYMD(heute.year(), heute.month(), heute.day());
+        }
+        m_steuerung->Dokument().Storniere(satz, CDatum::FromYMD(tag.Year(), tag.Month(), tag.Day()));
+        return true;
+    } catch (const CFehler& e) {
+        m_messages.Error(e.what());
+        return false;
+    }
+}
+
+void CKassenbuchDlg::NeueBuchungenProtokollieren()
+{
+    try {
+        m_steuerung->Dokument().ProtokolliereNeueBuchungen();
+    } catch (const CFehler& e) {
+        // The bookings the log refused are gone from the journal again.
+        m_messages.Error(e.what());
+        Liste().Rebuild();
+        UpdateTotals();
+    }
+}
+
+void CKassenbuchDlg::Festschreiben()
+{
+    using M = UserMessages;
+    if (!IsOpen() || GetProtokoll() || !SettlePendingEntry(SettleMode::Ask, true))
+        return;
+    const char* frage =
+        "Sollen die Buchungen dieses Kassenbuchs festgeschrieben werden (GoBD)?\n\n"
+        "Danach l\xE4sst sich keine Buchung mehr \xE4ndern oder l\xF6schen: sie wird storniert, "
+        "und jede Buchung kommt nummeriert und mit Pr\xFC" "fsumme ins Protokoll. "
+        "Das l\xE4sst sich nicht r\xFC" "ckg\xE4ngig machen.";
+    if (m_messages.Show(frage, M::Icon::Warning, M::Buttons::YesNo) != M::Answer::Yes)
+        return;
+    try {
+        m_steuerung->Dokument().SchalteGoBDEin();
+    } catch (const CFehler& e) {
+        m_messages.Error(e.what());
+        return;
+    }
+    SetModified();
+    Refresh();
+}
 CBuchungEingabe& CKassenbuchDlg::Eingabe() const { return *m_flaeche->eingabe; }
 CBuchungListe& CKassenbuchDlg::Liste() const { return *m_flaeche->liste; }
 
@@ -167,6 +221,8 @@ bool CKassenbuchDlg::SettlePendingEntry(SettleMode mode, bool reselect)
     SetAvailable(true);
     if (!finished)
         return false;
+    if (commit)
+        NeueBuchungenProtokollieren();
 
     UpdateTotals();
     Liste().Rebuild();

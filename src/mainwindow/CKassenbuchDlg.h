@@ -73,6 +73,7 @@ public:
     const CBelegtexte* GetBelegtexte() const override;
     const CFirma* GetFirma() const override;
     const CSteuersaetze* GetSteuersaetze() const override;
+    const CProtokoll* GetProtokoll() const override;
     bool SettlePendingEntry(SettleMode mode, bool reselect) override;
     void SetAvailable(bool available) override;
     bool IsAvailable() const override { return m_available; }
@@ -155,6 +156,8 @@ private:
     bool IsOpen() const override;
     void UpdateTotals() override;
     void SetModified() override;
+    bool Storniere(int satz) override;
+    void NeueBuchungenProtokollieren() override;
     // CTastaturFilter::Fenster
     void RunCommand(const CBefehl& befehl) override;
     // CFensterVerhalten::Fenster
@@ -165,6 +168,10 @@ private:
     void UpdateDateLabel();
     void UpdateCurrency();
     void UpdateCommandStates();
+public:
+    // "Buchungen festschreiben (GoBD)...": asks once, then locks for good.
+    void Festschreiben();
+private:
 
     CProgrammSitzung& m_sitzung;
     CSettings& m_settings;

@@ -1,5 +1,7 @@
 #include "reports/CKassabuchReportView.h"
 
+#include "reports/CProtokollZeilen.h"
+
 #include <QPainter>
 
 #include "platform/Cp1252.h"
@@ -87,5 +89,7 @@ void CKassabuchReportView::PrintReportPage(int page)
         }
     }
     Page().SetTextColor(schwarz);
-    PrintFooter();
+    // With locked bookings the page keeps the log's last entry and hash, so
+    // a file rewritten later can be held against the paper.
+    PrintFooter(Daten().protokoll ? Cp1252::ToQString(CProtokollZeilen::Anker(*Daten().protokoll)) : QString());
 }

@@ -10,6 +10,7 @@ class CBelegtexte;
 class CBuchungen;
 class CDatenZugriff;
 class CFirma;
+class CProtokoll;
 class CSteuersaetze;
 
 struct CReportDaten {
@@ -17,6 +18,7 @@ struct CReportDaten {
     const CBelegtexte* belegtexte = nullptr;
     const CFirma* firma = nullptr;
     const CSteuersaetze* steuersaetze = nullptr;
+    const CProtokoll* protokoll = nullptr;  // the booking log, when bookings are locked
     bool hatAuswahl = false;     // false: no date selector to read
     int tag = 1;
     int monat = 1;
@@ -27,6 +29,9 @@ struct CReportDaten {
 
     // The local midnight of the selected day.
     CDatum Datum() const { return CDatum::FromYMD(jahr, monat, tag); }
+    // The first and last second of the selected day or month.
+    std::int64_t Von() const;
+    std::int64_t Bis() const;
 
     // Everything the main window offers at this moment.
     static CReportDaten Aus(const CDatenZugriff& zugriff);

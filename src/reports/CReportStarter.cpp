@@ -6,6 +6,7 @@
 #include "platform/ModalDialogs.h"
 #include "reports/CKassabuchReportView.h"
 #include "reports/CReportFrame.h"
+#include "reports/CProtokollReportView.h"
 #include "reports/CStatistikReportView.h"
 
 CReportStarter::CReportStarter(Bericht bericht, const CDatenZugriff& zugriff, ModalDialogs& dialogs,
@@ -23,6 +24,8 @@ std::unique_ptr<CReportViewBase> CReportStarter::MakeView() const
     const CReportDaten daten = CReportDaten::Aus(m_zugriff);
     if (m_bericht == Bericht::Statistik)
         return std::make_unique<CStatistikReportView>(daten);
+    if (m_bericht == Bericht::Protokoll)
+        return std::make_unique<CProtokollReportView>(daten);
     return std::make_unique<CKassabuchReportView>(daten);
 }
 

@@ -16,7 +16,7 @@ class UserMessages;
 
 class CReportStarter {
 public:
-    enum class Bericht { Kassenbericht, Statistik };
+    enum class Bericht { Kassenbericht, Statistik, Protokoll };
 
     CReportStarter(Bericht bericht, const CDatenZugriff& zugriff, ModalDialogs& dialogs, FileDialogs& fileDialogs,
                    UserMessages& messages);

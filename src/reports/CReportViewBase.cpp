@@ -118,7 +118,7 @@ void CReportViewBase::PrintCell(int row, int column, const QString& text, unsign
     m_page->PrintInRect(top, links, top + RowHeight, links + GetColumnWidth(column), f, FontSize, text);
 }
 
-void CReportViewBase::PrintFooter()
+void CReportViewBase::PrintFooter(const QString& mitte)
 {
     CReportPage& p = *m_page;
     const int klein = FontSize - 2;
@@ -140,6 +140,9 @@ void CReportViewBase::PrintFooter()
                   jetzt.toString(QStringLiteral("'Gedruckt am 'dd.MM.yyyy' um 'HH:mm")));
     p.PrintInRect(textTop, 0.0, textTop + RowHeight, p.Right(), CReportPage::Einzeilig | CReportPage::Rechts, klein,
                   QStringLiteral("Seite %1 von %2").arg(m_currentPage).arg(m_pageCount));
+    if (!mitte.isEmpty())
+        p.PrintInRect(textTop, 0.0, textTop + RowHeight, p.Right(), CReportPage::Einzeilig | CReportPage::Zentriert,
+                      klein, mitte);
     p.SetTextColor(vorher);
 }
 

@@ -55,7 +55,8 @@ protected:
     double PrintTitle(const QString& title, bool monthOnly);
     double PrintColumnHeader(double y, const QStringList& titles);
     void PrintCell(int row, int column, const QString& text, unsigned flags = NurSpaltenformat);
-    void PrintFooter();
+    // `mitte` goes in the middle of the footer line.
+    void PrintFooter(const QString& mitte = QString());
     double ColumnLeft(int column) const;
     double TableTop() const { return m_tableTop; }
     CReportPage& Page() { return *m_page; }

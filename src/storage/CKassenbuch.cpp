@@ -38,7 +38,7 @@ const char* const kFehlerBelegtexteLesen = "Fehler beim lesen der Belegtexte";
 const char* const kFehlerBelegtexteParsen = "Fehler beim Lesen der Belegtexte";
 const char* const kFehlerAbschluesse = "Fehler beim Lesen der Kassenabschl\xFCsse";
 const char* const kFehlerProtokoll = "Fehler beim Lesen des Protokolls";
-const char* const kNurLesen = "Das Kassenbuch ist nur zum Lesen ge\xF6" "ffnet, weil es au\xDF" "erhalb von Kuvex "
+const char* const kNurLesenText = "Das Kassenbuch ist nur zum Lesen ge\xF6" "ffnet, weil es au\xDF" "erhalb von Kuvex "
                               "ver\xE4" "ndert wurde. Es kann nicht gespeichert werden.";
 
 std::string Extract(CZipReader& zip, const char* member, std::uint64_t limit, const char* failure)
@@ -50,6 +50,8 @@ std::string Extract(CZipReader& zip, const char* member, std::uint64_t limit, co
 }
 
 } // namespace
+
+const char* const CKassenbuch::kNurLesen = kNurLesenText;
 
 const char* const CKassenbuch::kDateiGesperrt =
     "Die Datei wird bereits von einem anderen Kuvex-Programm verwendet.";

@@ -38,6 +38,8 @@ class CKassenbuch {
 public:
     // Shown when another program (or another document here) has the file.
     static const char* const kDateiGesperrt;
+    // Refusal of any change to a cash book opened read-only.
+    static const char* const kNurLesen;
 
     explicit CKassenbuch(UserMessages& messages);
     ~CKassenbuch();

@@ -59,7 +59,7 @@ bool CProgrammSitzung::SaveSteuersaetze()
     return false;
 }
 
-bool CProgrammSitzung::OpenFile(const std::string& path)
+bool CProgrammSitzung::OpenFile(const std::string& path, bool warnen)
 {
     std::error_code ec;
     const bool opened = !path.empty() && fs::is_regular_file(fs::path(path), ec)
@@ -70,6 +70,8 @@ bool CProgrammSitzung::OpenFile(const std::string& path)
     // half-loaded one behind; neither may stay open.
     if (!opened)
         m_kassenbuch.Close();
+    else if (warnen && m_kassenbuch.IsNurLesen())
+        m_messages.Show(m_kassenbuch.Manipulation(), UserMessages::Icon::Warning, UserMessages::Buttons::Ok);
     return opened;
 }
 

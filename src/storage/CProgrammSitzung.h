@@ -54,8 +54,10 @@ public:
     // Opens the cash book at path: its lock first, then the backup copies
     // of the file as it is on disk, then the file itself. false when the
     // file is missing, locked or does not load; no cash book is open then
-    // (a damaged one says why in Kassenbuch().LastError()).
-    bool OpenFile(const std::string& path);
+    // (a damaged one says why in Kassenbuch().LastError()). One that was
+    // changed outside the program opens read-only; with `warnen` the
+    // warning naming the first bad entry of its log is shown.
+    bool OpenFile(const std::string& path, bool warnen = true);
 
     // After a fatal error: the open cash book as it is in memory, written
     // beside its file as "<name>.rettung.kbx" (or "<name>.rettung.2.kbx",

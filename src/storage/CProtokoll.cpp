@@ -175,6 +175,7 @@ void CProtokoll::Aufnehmen(const CProtokollEintrag& eintrag, std::uint32_t saetz
         }
     } else if (e.Art == ProtokollArt::Uebernahme) {
         e.Satz = 0;
+        m_uebernommen = static_cast<int>(saetze);
         m_satzBezug.resize(m_satzBezug.size() + saetze, 0);
     }
     m_eintraege.push_back(e);
@@ -190,6 +191,11 @@ void CProtokoll::Lesen()
         return;
     }
     const std::uint32_t anzahl = Lese<std::uint32_t>(p + 4);
+    // A log always begins with the switch: without entries it is missing.
+    if (anzahl == 0) {
+        m_fehler = {1, kFehlt};
+        return;
+    }
     // A crafted count never decides what is reserved: each entry takes at
     // least kEntryFixedSize of the bytes that are there.
     m_eintraege.reserve(std::min<std::size_t>(anzahl, groesse / fmt::kEntryFixedSize));
@@ -313,7 +319,6 @@ std::uint32_t CProtokoll::Anfuegen(ProtokollArt art, const std::string& nutzdate
     e.Bezug = bezug;
     e.BenutzerLaenge = static_cast<std::uint16_t>(name.size());
     e.DatenLaenge = static_cast<std::uint32_t>(nutzdaten.size());
-    m_bytes.reserve(static_cast<std::size_t>(neu));
     Schreibe(m_bytes, nr);
     Schreibe(m_bytes, zeit);
     Schreibe(m_bytes, static_cast<std::uint16_t>(art));

@@ -78,6 +78,8 @@ public:
 
     // Journal records the log accounts for (opening entry, bookings, reversals).
     int GetSatzCount() const { return static_cast<int>(m_satzBezug.size()); }
+    // Records of the opening entry: those booked before the switch.
+    int Uebernommen() const { return m_uebernommen; }
     // For booking number `satz` + 1: the booking that reverses it, or 0.
     std::uint32_t StorniertDurch(int satz) const;
     // For booking number `satz` + 1: the booking it reverses, or 0.
@@ -103,5 +105,6 @@ private:
     // reversal of booking number -value, 0 neither.
     std::vector<std::int32_t> m_satzBezug;
     CProtokollFehler m_fehler;
+    int m_uebernommen = 0;
     CSha256 m_sha;
 };
