@@ -26,20 +26,29 @@ std::optional<CAbschlussRegeln::Negativ> CAbschlussRegeln::ErsterNegativerTag(
     CDatum ab = aenderungen.front().Tag.Midnight();
     for (const CBestandsAenderung& a : aenderungen)
         ab = std::min(ab, a.Tag.Midnight());
-    // Net sum of every day from `ab` on, and what the changes add to it.
-    std::map<CDatum, std::pair<CBetrag, CBetrag>> tage;
+    // One walk: the balance before `ab`, and the net sum of every moment
+    // from `ab` on, with what the changes add to it. Keyed by the stored
+    // moment, so the calendar is asked once per distinct date, not per booking.
+    std::map<CDatum, std::pair<CBetrag, CBetrag>> zeiten;
+    CBetrag bestand;
     for (int i = 0; i < journal.GetCount(); ++i) {
         const CDatum d = journal.GetItem(i).Datum;
-        if (d >= ab)
-            tage[d.Midnight()].first += journal.GetLineSum(i, SumMode::Net);
+        const CBetrag netto = journal.GetLineSum(i, SumMode::Net);
+        if (d < ab)
+            bestand += netto;
+        else
+            zeiten[d].first += netto;
     }
     for (const CBestandsAenderung& a : aenderungen)
-        tage[a.Tag.Midnight()].second += a.Betrag;
-    CBetrag bestand = journal.GetSumBefore(ab, SumMode::Net);
+        zeiten[a.Tag.Midnight()].second += a.Betrag;
     CBetrag delta;
-    for (const auto& [tag, summen] : tage) {
-        bestand += summen.first + summen.second;
-        delta += summen.second;
+    for (auto it = zeiten.begin(); it != zeiten.end();) {
+        const CDatum tag = it->first.Midnight();
+        const CDatum naechster = tag.NextDay();
+        for (; it != zeiten.end() && it->first < naechster; ++it) {
+            bestand += it->second.first + it->second.second;
+            delta += it->second.second;
+        }
         // Only what the changes make worse counts: a till that was already
         // short on a later day does not hold back a receipt.
         if (bestand < CBetrag() && delta < CBetrag())

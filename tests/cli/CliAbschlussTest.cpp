@@ -109,17 +109,17 @@ TEST_F(CliAbschluss, FixedBookingsLogTheCloseAndLockTheDay)
               std::string::npos);
 
     const std::string vorher = Lies(m_kasse);
+    const std::string gesperrt = "Die Kasse ist bis einschließlich 07.03.2024 abgeschlossen. Buchungen an diesem "
+                                 "oder einem früheren Tag können nicht mehr erfasst, korrigiert oder storniert werden.";
     const std::pair<std::vector<std::string>, std::string> faelle[] = {
-        {{"--date", "2024-03-07", "--text", "Verkauf", "--amount", "1"},
-         "Die Kasse ist bis einschließlich 07.03.2024 abgeschlossen. Buchungen an diesem oder einem früheren Tag "
-         "können nicht mehr erfasst, korrigiert oder storniert werden."},
-        {{"--date", "2024-03-08", "--text", "Porto", "--amount", "100"},
+        {{"add", m_kasse, "--date", "2024-03-07", "--text", "Verkauf", "--amount", "1"}, gesperrt},
+        {{"add", m_kasse, "--date", "2024-03-08", "--text", "Porto", "--amount", "100"},
          "Der Kassenbestand wäre am Ende des 08.03.2024 negativ (-2,50). Eine Kasse kann nicht weniger als nichts "
          "enthalten: buchen Sie zuerst die fehlenden Einnahmen."},
+        {{"delete", m_kasse, "--index", "0"}, gesperrt},
+        {{"delete", m_kasse, "--index", "1", "--date", "2024-03-08"}, gesperrt},
     };
-    for (const auto& [optionen, fehler] : faelle) {
-        std::vector<std::string> a = {"add", m_kasse};
-        a.insert(a.end(), optionen.begin(), optionen.end());
+    for (const auto& [a, fehler] : faelle) {
         EXPECT_EQ(Cli(a).Fehler, fehler + "\n");
         EXPECT_EQ(Lies(m_kasse), vorher);
     }

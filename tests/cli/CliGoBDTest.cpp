@@ -16,7 +16,8 @@ protected:
     {
         m_kasse = m_ordner.Datei("kasse.kbx");
         Ok({"new", m_kasse});
-        Ok({"add", m_kasse, "--date", "2004-03-07", "--text", "Porto", "--amount", "2,50"});
+        // A receipt: with locked bookings no change may leave the till below zero.
+        Ok({"add", m_kasse, "--date", "2004-03-07", "--text", "Verkauf", "--amount", "2,50"});
     }
     CliErgebnis Cli(const std::vector<std::string>& a) { return m_ordner.ImProzess(a); }
     std::string Ok(const std::vector<std::string>& a)

@@ -118,11 +118,23 @@ TEST_F(HauptfensterTest, FixedBookingsRefuseABookingOnAClosedDay)
     gridtyping::PickInOpenList(fenster->Eingabe(), "Verk");
     gridtyping::TypeInto(fenster->Eingabe(), 1, 4, QStringLiteral("5"));
     Knopf("buttonSpeichern")->click();
-    EXPECT_EQ(messages.Last().text, "Die Kasse ist bis einschlie\xDFlich 13.03.2004 abgeschlossen. Buchungen an "
-                                    "diesem oder einem fr\xFCheren Tag k\xF6nnen nicht mehr erfasst, korrigiert oder "
-                                    "storniert werden.");
+    const std::string kGesperrt = "Die Kasse ist bis einschlie\xDFlich 13.03.2004 abgeschlossen. Buchungen an "
+                                  "diesem oder einem fr\xFCheren Tag k\xF6nnen nicht mehr erfasst, korrigiert oder "
+                                  "storniert werden.";
+    EXPECT_EQ(messages.Last().text, kGesperrt);
     // The booking stays open, nothing typed is lost, nothing is booked.
     EXPECT_EQ(fenster->GetBuchungen()->GetCount(), 1);
     EXPECT_EQ(fenster->Eingabe().GetState(), EntryState::Changed);
     Knopf("buttonAbbrechen")->click();
+
+    // Neither reversed nor corrected.
+    for (const char* knopf : {"buttonLoeschen", "buttonKorrigieren"}) {
+        messages.Clear();
+        fenster->Liste().SelectBooking(0);
+        emit fenster->Liste().bookingSelectionChanged(1);
+        messages.Queue(UserMessages::Answer::Yes);
+        Knopf(knopf)->click();
+        EXPECT_EQ(messages.Last().text, kGesperrt) << knopf;
+        EXPECT_EQ(fenster->GetBuchungen()->GetCount(), 1);
+    }
 }
