@@ -23,8 +23,9 @@ void BenchKatalog();
 // The cash report's lines, the statistics and the monthly overview for the
 // busiest month of 200,000 generated bookings, and the cash report's PDF.
 void BenchBerichte();
-// A daily close of the last day of 200,000 generated bookings: sheet,
-// checks, difference booking and record.
+// A daily close of the last day of 200,000 generated bookings, fixed and
+// closed day by day before: sheet, checks, difference booking, record and
+// log entry.
 void BenchAbschluss();
 
 // Locked bookings at 200,000 bookings: save with the log against deflating
