@@ -2,10 +2,12 @@
 // What every fuzz target runs on a journal it could read: the engines of
 // the main window, the list and the reports, for the months its first
 // bookings fall in. A new engine is one more line in RunEngines.
+#include "core/CAbschlussRegeln.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
 #include "core/CBuchungsAbfrage.h"
 #include "core/CKassenSummen.h"
+#include "core/CKassenabschluss.h"
 #include "core/CPeriode.h"
 #include "core/CSteuersaetze.h"
 #include "reports/CKassenberichtZeilen.h"
@@ -40,6 +42,11 @@ inline void RunEngines(const CBuchungen& journal, const CSteuersaetze* steuersae
         CKassenberichtZeilen().Baue(journal, steuersaetze, CDatum::FromYMD(jahr, monat, 1), true);
         CMonatsUebersichtZeilen().Baue(journal, jahr, monat);
         CStatistikZeilen().Baue(journal, belegtexte, jahr, monat);
+        // The daily close: the book's balance and the negative-till rule.
+        const CDatum erster = CDatum::FromYMD(jahr, monat, 1);
+        (void)CZaehlprotokoll::Buchbestand(journal, erster);
+        const CBestandsAenderung aenderung[] = {{erster, CBetrag(-1)}};
+        (void)CAbschlussRegeln::ErsterNegativerTag(journal, aenderung);
         for (const CPeriode& periode : {CPeriode::Monat(jahr, monat), CPeriode::Tag(jahr, monat, 1)}) {
             const CKassenSummen summen = CKassenSummen::Berechne(journal, periode);
             (void)summen.IstNegativ();

@@ -1,11 +1,12 @@
 // The XML documents: any bytes parse or leave an empty document; the typed
-// getters, and the receipt-text catalogue, VAT-rate table, company record
-// and country list read from them, answer without failing, and a saved
-// document reads back as the same bytes.
+// getters, and the receipt-text catalogue, VAT-rate table, company record,
+// country list and daily closes read from them, answer without failing,
+// and a saved document reads back as the same bytes.
 #include "FuzzEngines.h"
 
 #include "core/CBelegtexte.h"
 #include "core/CFirma.h"
+#include "core/CKassenabschluesse.h"
 #include "core/CLaender.h"
 #include "core/CSteuersaetze.h"
 #include "core/CXmlDokument.h"
@@ -104,6 +105,17 @@ void Steuersaetze(const std::string& bytes)
     }
 }
 
+// The daily closes: what the strict reader accepts is written and read
+// back as the same closes.
+void Abschluesse(const std::string& bytes)
+{
+    CKassenabschluesse liste;
+    if (!liste.Lesen(bytes, 1000))
+        return;
+    CKassenabschluesse wieder;
+    fuzz::Check(wieder.Lesen(liste.Schreiben(), 1000) && wieder.Alle() == liste.Alle());
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -122,5 +134,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)firma.GetName();
     (void)firma.GetWaehrung();
     Steuersaetze(bytes);
+    Abschluesse(bytes);
     return 0;
 }
