@@ -196,6 +196,9 @@ void CKassenbuch::LoadProtokoll(CZipReader& zip, const std::string& journal)
     case CZipReader::Result::Ok:
         m_protokoll = std::make_unique<CProtokoll>(std::move(bytes));
         m_protokoll->PruefeJournal(journal);
+        // A log means locked bookings whatever the company record says: the
+        // flag goes back, so that the log cannot vanish unnoticed later.
+        m_firma->SetGoBD();
         break;
     case CZipReader::Result::NotFound:
         // Saved by a program that knew nothing of the log: the flag it kept
