@@ -1,6 +1,7 @@
 #include "mainwindow/CKassenbuchSteuerung.h"
 
 #include "core/UserMessages.h"
+#include "export/CExportSettings.h"
 #include "mainwindow/CWarteCursor.h"
 #include "platform/FileDialogs.h"
 #include "storage/CProgrammSitzung.h"
@@ -101,7 +102,9 @@ void CKassenbuchSteuerung::New()
     if (name.isEmpty())
         return;
     const std::string path = ToPath(name);
-    if (!Dokument().New(path)) {
+    // The receipt texts start with the accounts of the adviser's chart.
+    const int kontenrahmen = CExportSettings(m_settings.GetAbsolute(CSettings::ExportFile)).Werte().Datev.Kontenrahmen;
+    if (!Dokument().New(path, kontenrahmen)) {
         // The refused name (another program has it) leaves the previous cash
         // book loaded; it was saved just above, and with every command
         // switched off it could not be worked on, so it is closed as after a
