@@ -76,6 +76,7 @@ CBelegtexteDlg::CBelegtexteDlg(CDatenZugriff& zugriff, UserMessages& messages, Q
     connect(m_ab, &QToolButton::clicked, this, [this] { Verschiebe(1); });
     connect(m_grid, &CStammdatenGrid::MoveRequested, this, &CBelegtexteDlg::Verschiebe);
     connect(m_grid, &CGridCtrl::endLabelEdit, this, &CBelegtexteDlg::UStBearbeitet, Qt::DirectConnection);
+    connect(m_grid, &CGridCtrl::endLabelEdit, this, &CBelegtexteDlg::KontoBearbeitet, Qt::DirectConnection);
     connect(m_speichern, &QPushButton::clicked, this, &CBelegtexteDlg::accept);
     connect(m_abbrechen, &QPushButton::clicked, this, &CBelegtexteDlg::reject);
 }
@@ -115,7 +116,7 @@ void CBelegtexteDlg::FuelleGrid()
     g.SetEditable(true);
     g.SetListMode(true);
     // "Info" takes the rest of the width.
-    g.SetColumns({"Bezeichnung", "Info", "Art", "USt/%", "inaktiv", "Statistik"}, {190, 0, 92, 60, 40, 50});
+    g.SetColumns({"Bezeichnung", "Info", "Art", "USt/%", "inaktiv", "Statistik", "Konto"}, {190, 0, 92, 60, 40, 50, 60});
 
     const CBelegtexte* katalog = m_zugriff.GetBelegtexte();
     const int anzahl = katalog ? katalog->GetCount() : 0;
@@ -169,6 +170,7 @@ void CBelegtexteDlg::FuelleZeile(int row, int eintrag)
     g.SetItemData(row, USt, ustId);
     g.SetCheck(row, Inaktiv, katalog.IsInaktiv(eintrag));
     g.SetCheck(row, Statistik, katalog.IsStatistik(eintrag));
+    g.SetItemText(row, Konto, katalog.GetKonto(eintrag));
     if (katalog.IsSystem(eintrag)) {
         for (int col = Bezeichnung; col <= Inaktiv; ++col)
             g.SetItemState(row, col, g.GetItemState(row, col) | GVIS_READONLY);
@@ -217,6 +219,18 @@ void CBelegtexteDlg::UStBearbeitet(int row, int col, int* answer)
     const CSteuersaetze* steuer = m_zugriff.GetSteuersaetze();
     m_grid->SetItemText(row, col, FormatBetragAnzeige(steuer ? steuer->GetProzent(id) : CBetrag()));
     m_grid->SetItemData(row, col, id);
+}
+
+// An account is up to eight digits (DATEV's longest), or nothing; any
+// other text goes back to what the cell held.
+void CBelegtexteDlg::KontoBearbeitet(int row, int col, int* answer)
+{
+    if (col != Konto)
+        return;
+    const std::string text = m_grid->GetItemText(row, col);
+    const bool ziffern = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!ziffern || text.size() > 8)
+        *answer = -1;
 }
 
 void CBelegtexteDlg::NeueZeile()

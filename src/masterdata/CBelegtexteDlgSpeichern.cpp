@@ -97,6 +97,8 @@ void CBelegtexteDlg::Schreibe(CBelegtexte& katalog) const
             const std::string art = g.GetItemText(r, Art);
             katalog.SetEinAus(i, art == "Ausgaben" ? -1 : art == "Einnahmen" ? 1 : 0);
         }
+        if (geaendert(r, Konto))
+            katalog.SetKonto(i, g.GetItemText(r, Konto));
         katalog.SetSort(i, r);
         katalog.SetInaktiv(i, g.GetCheck(r, Inaktiv));
         katalog.SetStatistik(i, g.GetCheck(r, Statistik));

@@ -250,3 +250,22 @@ TEST_F(BelegtexteDlgTest, NewRowAndVatChoiceAreStoredWithTheRatesId)
 }
 
 } // namespace
+
+TEST_F(BelegtexteDlgTest, AccountColumnIsEditableForSystemTextsAndSurvivesSaveAndReopen)
+{
+    Oeffne(true);
+    const int anfang = ZeileMit(Grid(), "Anfangsbestand");
+    const int porto = ZeileMit(Grid(), "Porto");
+    EXPECT_EQ(Grid().GetItemText(porto, CBelegtexteDlg::Konto), "4910");
+    TypeInto(Grid(), anfang, CBelegtexteDlg::Konto, QStringLiteral("9008"));
+    TypeInto(Grid(), porto, CBelegtexteDlg::Konto, QStringLiteral("49a"));   // not an account: refused
+    NeueZeile(QStringLiteral("Miete"), QStringLiteral("Ausgaben"), QStringLiteral("19"));
+    TypeInto(Grid(), Grid().GetRowCount() - 1, CBelegtexteDlg::Konto, QStringLiteral("4210"));
+    Klicke("buttonSpeichern");
+    EXPECT_EQ(Katalog().GetKonto(0), "9008");
+    EXPECT_EQ(Katalog().GetKonto(5), "4910");
+    EXPECT_EQ(Katalog().GetKonto(9), "4210");
+    Oeffne();
+    EXPECT_EQ(Grid().GetItemText(ZeileMit(Grid(), "Anfangsbestand"), CBelegtexteDlg::Konto), "9008");
+    EXPECT_EQ(Grid().GetItemText(ZeileMit(Grid(), "Miete"), CBelegtexteDlg::Konto), "4210");
+}
