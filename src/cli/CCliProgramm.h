@@ -12,6 +12,7 @@
 #include "cli/CStderrMessages.h"
 
 class CCliArgumente;
+struct CExportWerte;
 class CKassenbuch;
 class CProgrammSitzung;
 
@@ -41,6 +42,12 @@ private:
     void Report(const CCliArgumente& a);
     void Overview(const CCliArgumente& a);
     void Export(const CCliArgumente& a);
+    void Datev(const CCliArgumente& a);
+    // The stored export settings with --month, for the folder target.
+    CExportWerte ExportWerte(const CCliArgumente& a) const;
+    // Runs one export of the file named on the command line and prints
+    // the path it wrote.
+    void Exportiere(const CCliArgumente& a, const CExportWerte& werte);
 
     std::filesystem::path m_ordner;
     CStderrMessages m_meldungen;
