@@ -16,5 +16,6 @@ int main()
     BenchListeGrid();
     BenchKatalog();
     BenchBerichte();
+    BenchExport();
     return 0;
 }
