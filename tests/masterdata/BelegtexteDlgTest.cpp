@@ -81,9 +81,11 @@ TEST_F(BelegtexteDlgTest, FillsRowsInSortOrderWithKindRateAndGreySystemText)
     ASSERT_EQ(saetze.size(), 6u);
     EXPECT_EQ(saetze[1], "19,00% (Regelsatz)");
     int andere = 0;
-    for (int col = 0; col < 6; ++col) {
+    for (int col = 0; col < CBelegtexteDlg::SpaltenZahl; ++col) {
         EXPECT_EQ(Grid().GetItemBkColour(9, col), kGrau) << col;
-        EXPECT_EQ(Grid().IsCellEditable(9, col), col == 5) << col;
+        // The account is the adviser's choice, also for a system text.
+        EXPECT_EQ(Grid().IsCellEditable(9, col), col == CBelegtexteDlg::Statistik || col == CBelegtexteDlg::Konto)
+            << col;
         EXPECT_TRUE(Grid().IsCellEditable(8, col)) << col;
         const QString titel = Cp1252::ToQString(Grid().GetItemText(0, col));
         EXPECT_GE(Grid().GetColumnWidth(col), Grid().fontMetrics().horizontalAdvance(titel)) << col;
