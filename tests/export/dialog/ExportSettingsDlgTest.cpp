@@ -217,7 +217,11 @@ TEST_F(ExportSettingsDlgTest, OkTakesEveryFieldOfBothPages)
               "\t\t<KassenBezeichnung>S\xFC" "d</KassenBezeichnung>\n\t</Mandanten>\n\t<Belegtexte>\n"
               "\t\t<FirstId>5</FirstId>\n\t</Belegtexte>\n\t<Buchungen>\n\t\t<FirstId>9</FirstId>\n"
               "\t\t<Year>2005</Year>\n\t\t<Month>12</Month>\n\t</Buchungen>\n\t<EMail>\n"
-              "\t\t<SendTo>b\xFCro@example.org</SendTo>\n\t</EMail>\n</Export>\n");
+              "\t\t<SendTo>b\xFCro@example.org</SendTo>\n\t</EMail>\n"
+              // The DATEV settings an older file lacked, at their defaults.
+              "\t<Format>0</Format>\n\t<DATEV>\n\t\t<Kontenrahmen>3</Kontenrahmen>\n\t\t<Beraternummer />\n"
+              "\t\t<Mandantennummer />\n\t\t<WJBeginn>1</WJBeginn>\n\t\t<Sachkontenlaenge>4</Sachkontenlaenge>\n"
+              "\t\t<Diktatkuerzel />\n\t</DATEV>\n</Export>\n");
 }
 
 TEST_F(ExportSettingsDlgTest, ExportRunsAtOnceAndKeepsTheSheetOpen)
