@@ -253,7 +253,9 @@ const CDatevExport::Gegenkonto& CDatevExport::Konto(const std::string& bezeichnu
     Gegenkonto g;
     const int i = m_texte.FindByBezeichnung(bezeichnung);
     const int laenge = m_auftrag.Werte.Sachkontenlaenge;
-    if (i < 0) {
+    if (bezeichnung.empty()) {
+        Problem("Eine Buchungszeile des Monats hat keinen Belegtext. W\xE4hlen Sie ihn in der Buchung aus.");
+    } else if (i < 0) {
         Problem("Der Belegtext \"" + bezeichnung
                 + "\" steht nicht in den Belegtexten. Tragen Sie ihn mit Konto unter Stammdaten > Belegtexte ein.");
     } else {

@@ -110,7 +110,10 @@ void CExportSettingsDlg::accept()
 {
     if (!UebernehmeSeiten())
         return;
-    if (CFirma* firma = m_zugriff.GetFirma())
+    // An older cash book without the element is not changed by leaving
+    // the field empty.
+    CFirma* firma = m_zugriff.GetFirma();
+    if (firma && firma->GetKassenkonto() != m_datev->Kassenkonto())
         m_kassenbuchGeaendert = firma->SetKassenkonto(m_datev->Kassenkonto());
     QDialog::accept();
 }
