@@ -176,7 +176,7 @@ std::string CDatevExport::ZeitStempel(std::chrono::system_clock::time_point zeit
     const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(zeit.time_since_epoch()).count() % 1000;
     std::tm lokal{};
     localtime_r(&sekunden, &lokal);
-    char text[32];
+    char text[96];
     std::snprintf(text, sizeof text, "%04d%02d%02d%02d%02d%02d%03d", lokal.tm_year + 1900, lokal.tm_mon + 1,
                   lokal.tm_mday, lokal.tm_hour, lokal.tm_min, lokal.tm_sec, static_cast<int>(ms));
     return text;
