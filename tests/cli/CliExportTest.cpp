@@ -153,7 +153,7 @@ TEST_F(CliExport, DatevWritesTheMonthsBatchOrRefusesWithStatusOne)
     EXPECT_EQ(e.Aus, datei.string() + "\n");
     const std::string bytes = Lies(datei);
     const std::string rest = std::string(100, ';') + "0" + std::string(11, ';') + "\r\n";
-    EXPECT_NE(bytes.find(";;1001;7;20040101;4;20040301;20040331;\"Kassenbuch 03/2004\";\"\";1;0;0;\"EUR\";;\"\";;;"
+    EXPECT_NE(bytes.find("\"Kuvex\";\"\";1001;7;20040101;4;20040301;20040331;\"Kassenbuch 03/2004\";\"\";1;0;0;\"EUR\";;\"\";;;"
                          "\"03\";;;\"\";\"\"\r\nUmsatz (ohne Soll/Haben-Kz);"),
               std::string::npos);
     EXPECT_EQ(bytes.substr(bytes.find("\r\n", bytes.find("\r\n") + 2) + 2),
