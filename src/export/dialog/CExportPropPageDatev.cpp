@@ -70,7 +70,7 @@ CExportPropPageDatev::CExportPropPageDatev(UserMessages& messages, QWidget* pare
         auto* label = Benannt(new QLabel(QString::fromLatin1(z.text), this), z.name);
         label->setBuddy(z.feld);
         felder->addWidget(label, zeile, 0);
-        felder->addWidget(z.feld, zeile, 1);
+        felder->addWidget(z.feld, zeile, 1, Qt::AlignLeft);
         ++zeile;
     }
     felder->setColumnStretch(1, 1);
