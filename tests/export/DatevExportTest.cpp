@@ -222,3 +222,16 @@ TEST_F(DatevExport, SubCentRowsAreRoundedAndTheDifferenceIsTold)
     EXPECT_EQ(CDatevExport::Cent(-50), -1);
     EXPECT_EQ(CDatevExport::Cent(-49), 0);
 }
+
+TEST_F(DatevExport, TheBatchGoesToTheRemovableMediumLikeTheArchive)
+{
+    kasse.Satz(CDatum::FromYMD(2024, 3, 2), false, "", {Zeile("Verkauf", 10000, 0, 100)});
+    const fs::path medium = kasse.Ordner() / "stick";
+    fs::create_directories(medium);
+    kasse.werte.Mode = CExportSettings::ModeDiskette;
+    CExporter lauf(kasse.werte, kasse.Daten(), kasse.Ordner(), meldungen);
+    lauf.SetWechselmedium(medium);
+    ASSERT_TRUE(lauf.RunExport());
+    EXPECT_TRUE(fs::exists(medium / "EXTF_Buchungsstapel_Kasse_Nord_202403.csv"));
+    EXPECT_EQ(meldungen.Count(), 0u);
+}
