@@ -245,6 +245,21 @@ bool CDatevExport::IstSachkonto(const std::string& konto) const
            && konto.find_first_not_of('0') != std::string::npos;
 }
 
+const CDatevExport::Satz& CDatevExport::Steuersatz(int ustId)
+{
+    // A month names a handful of rates thousands of times.
+    const auto gefunden = m_saetze.find(ustId);
+    if (gefunden != m_saetze.end())
+        return gefunden->second;
+    Satz s;
+    if (m_steuersaetze) {
+        s.Prozent = m_steuersaetze->GetProzent(ustId);
+        const std::string land = m_steuersaetze->GetLand(ustId);
+        s.Deutsch = land.empty() || land == "Deutschland";
+    }
+    return m_saetze.emplace(ustId, s).first->second;
+}
+
 const CDatevExport::Gegenkonto& CDatevExport::Konto(const std::string& bezeichnung)
 {
     const auto gefunden = m_konten.find(bezeichnung);
@@ -318,6 +333,7 @@ bool CDatevExport::Baue()
 {
     m_probleme.clear();
     m_konten.clear();
+    m_saetze.clear();
     m_bytes.clear();
     m_zeilen = 0;
     m_differenz = CBetrag();
@@ -373,12 +389,12 @@ bool CDatevExport::Baue()
 
             // The rate decides whether DATEV can take the line at all,
             // also on an account that computes its VAT itself.
-            const CBetrag prozent = m_steuersaetze ? m_steuersaetze->GetProzent(z.UStID) : CBetrag();
-            const std::string land = m_steuersaetze ? m_steuersaetze->GetLand(z.UStID) : std::string();
+            const Satz& satzInfo = Steuersatz(z.UStID);
+            const CBetrag prozent = satzInfo.Prozent;
             const bool einnahme = g.EinAus == 1 || (g.EinAus != -1 && z.Einnahme.Raw() != 0);
             std::optional<const char*> schluessel = "";
             if (prozent.Raw() != 0) {
-                if (land.empty() || land == "Deutschland")
+                if (satzInfo.Deutsch)
                     schluessel = Steuerschluessel(prozent, einnahme, satz.Datum);
                 else
                     schluessel = std::nullopt;

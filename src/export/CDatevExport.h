@@ -94,6 +94,11 @@ private:
         int EinAus = 0;
     };
     const Gegenkonto& Konto(const std::string& bezeichnung);
+    struct Satz {
+        CBetrag Prozent;
+        bool Deutsch = true;
+    };
+    const Satz& Steuersatz(int ustId);
     void Problem(std::string text);
     std::string Kopfzeile() const;
     bool IstSachkonto(const std::string& konto) const;
@@ -104,6 +109,7 @@ private:
     CDatevAuftrag m_auftrag;
     std::vector<std::string> m_probleme;
     std::unordered_map<std::string, Gegenkonto> m_konten;
+    std::unordered_map<int, Satz> m_saetze;
     std::string m_bytes;
     int m_zeilen = 0;
     bool m_alleGesperrt = true;
