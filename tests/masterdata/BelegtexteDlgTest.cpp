@@ -126,21 +126,63 @@ TEST_F(BelegtexteDlgTest, EmptyRowQuestionAnsweredYesNoAndCancel)
     }
 }
 
-TEST_F(BelegtexteDlgTest, DuplicateIsRefusedEvenAgainstADeletedRow)
+TEST_F(BelegtexteDlgTest, SaveComparesTrimmedNamesAndLeavesDeletedRowsOut)
 {
-    Oeffne();
-    Loesche({6});   // Porto
-    EXPECT_EQ(messages.Last().text, "Wollen Sie diesen Eintrag wirklich l\xF6schen");
-    EXPECT_EQ(messages.Last().buttons, UserMessages::Buttons::YesNo);
-    EXPECT_EQ(Grid().GetRowHeight(6), 0);
-    NeueZeile(QStringLiteral("Porto"), QStringLiteral("Ausg"), QStringLiteral("19"));
-    for (A antwort : {A::Ok, A::Cancel}) {
-        messages.Queue(antwort);
+    const char* const doppelt = "Eine Kurzbezeichnung darf nur einmal vorkommen. \xC4ndern Sie den Text!";
+    const char* const leer = "Eine leere Zeile wurde entdeckt, wollen sie diese Zeile l\xF6schen?";
+    const struct {
+        const char* name;
+        bool altePortoWeg, neueWeg;
+        const char* frage;   // answered Cancel; none: saved
+        int portos;          // "Porto" entries in the catalogue afterwards
+    } faelle[] = {
+        {"Porto ", false, false, doppelt, 1},
+        {" Porto", false, false, doppelt, 1},
+        {"   ", false, false, leer, 1},
+        {"Porto", true, false, nullptr, 1},
+        {"Porto", true, true, nullptr, 0},   // deleted, added again, deleted again
+    };
+    for (const auto& f : faelle) {
+        Oeffne();
+        if (f.altePortoWeg)
+            Loesche({ZeileMit(Grid(), "Porto")});
+        NeueZeile(QString::fromLatin1(f.name), QStringLiteral("Ausg"), QStringLiteral("19"));
+        if (f.neueWeg)
+            Loesche({10});
+        const std::size_t boxen = messages.Count();
+        if (f.frage)
+            messages.Queue(A::Cancel);
         Klicke("buttonSpeichern");
-        EXPECT_EQ(messages.Last().text, "Eine Kurzbezeichnung darf nur einmal vorkommen. \xC4ndern Sie den Text!");
-        EXPECT_EQ(messages.Last().buttons, UserMessages::Buttons::OkCancel);
-        EXPECT_EQ(dlg->isVisible(), antwort == A::Ok);
-        EXPECT_EQ(zugriff.Katalog(), vorher);
+        ASSERT_EQ(messages.Count(), boxen + (f.frage ? 1 : 0)) << f.name;
+        if (f.frage)
+            EXPECT_EQ(messages.Last().text, f.frage);
+        EXPECT_EQ(dlg->result(), f.frage ? QDialog::Rejected : QDialog::Accepted) << f.name;
+        int portos = 0;
+        for (int i = 0; i < Katalog().GetCount(); ++i)
+            portos += Katalog().GetBezeichnung(i) == "Porto";
+        EXPECT_EQ(portos, f.portos) << f.name;
+    }
+}
+
+TEST_F(BelegtexteDlgTest, DeleteRightAfterOpeningTakesTheRowWithTheFocusFrame)
+{
+    Katalog().SetSort(0, 99);   // the system text last
+    // Keys pressed on the grid first; none leaves row 1.
+    for (const Qt::Key taste : {Qt::Key_unknown, Qt::Key_Down}) {
+        Oeffne();
+        const int vorher = Katalog().GetCount();
+        Grid().setFocus();
+        if (taste != Qt::Key_unknown)
+            QTest::keyClick(&Grid(), taste);
+        const int zeile = Grid().GetFocusCell().row;
+        ASSERT_GE(zeile, 1);
+        const std::string name = Grid().GetItemText(zeile, 0);
+        messages.Queue(A::Yes);
+        Klicke("buttonLoeschen");
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(Grid().GetRowHeight(zeile), 0) << name;
+        Klicke("buttonSpeichern");
+        EXPECT_EQ(Katalog().GetCount(), vorher - 1) << name;
     }
 }
 
