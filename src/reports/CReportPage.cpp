@@ -38,7 +38,8 @@ QFont CReportPage::MakeFont(unsigned flags, int points) const
 QFont CReportPage::SchriftFuer(unsigned flags, int points, const QString& text, double width) const
 {
     QFont font = MakeFont(flags, points);
-    const double platz = width * m_dpiX;
+    // A little air, so that a shrunk amount does not touch its neighbour.
+    const double platz = (width - 0.04) * m_dpiX;
     // Cut off, a wide amount would lose its leading digits.
     for (int px = font.pixelSize(); px > 1; px = std::max(1, px * 9 / 10)) {
         font.setPixelSize(px);

@@ -64,7 +64,9 @@ int CReportViewBase::MissZeilenProSeite(double width, double height, double dpiX
         QPainter painter(&probe);
         ZeichneSeite(painter, width, height, dpiX, dpiY, 1);
     }
-    const int passen = static_cast<int>((FooterTop(height) - m_tableTop) / RowHeight);
+    // The line engines let a page run two rows past the count they are
+    // given (the cash report's day sum and spacer, the statistics' balance).
+    const int passen = static_cast<int>((FooterTop(height) - m_tableTop) / RowHeight) - 2;
     return std::clamp(passen, 1, StandardZeilen);
 }
 
