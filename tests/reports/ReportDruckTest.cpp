@@ -165,25 +165,23 @@ TEST(ReportDruck, EveryRowIsPrintedOnceUnderATitleOfOneToEightLines)
 
 TEST(ReportPage, WideAmountsGetAFontInWhichTheyFitTheirColumn)
 {
-    constexpr int dpi = 600;
     Fixture f;
     CStatistikReportView view(f.Daten(2004, 3, 1, true));
     ASSERT_TRUE(view.PrepareLines());
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&puffer);
-    pdf.setResolution(dpi);
+    pdf.setResolution(600);
     QPainter painter(&pdf);
-    view.ZeichneSeite(painter, 11.2, 7.7, dpi, dpi, 1); // fixes the columns' widths
-    const CReportPage seite(painter, 11.2, 7.7, dpi, dpi);
-    // The largest amount the entry takes, the sum above it from the issue, a year of the largest.
+    view.ZeichneSeite(painter, 11.2, 7.7, 600, 600, 1); // fixes the columns' widths
+    const CReportPage seite(painter, 11.2, 7.7, 600, 600);
+    // The largest amount the entry takes, the sum from the issue, a year of the largest.
     for (const std::int64_t raw : {CBetrag::kHoechstbetrag, std::int64_t{10000016633200}, -CBetrag::kHoechstbetrag * 12})
         for (int spalte = 1; spalte < 11; ++spalte) {
             const QString text = QString::fromLatin1(FormatBetragAnzeige(CBetrag(raw)));
-            const double breite = view.GetColumnWidth(spalte);
             const QFont font = seite.SchriftFuer(view.GetColumnFormat(spalte) | CReportPage::Fett,
-                                                 CReportViewBase::FontSize, text, breite);
-            EXPECT_LE(QFontMetricsF(font, &pdf).horizontalAdvance(text), breite * dpi) << raw << " " << spalte;
+                                                 CReportViewBase::FontSize, text, view.GetColumnWidth(spalte));
+            EXPECT_LE(QFontMetricsF(font, &pdf).horizontalAdvance(text), view.GetColumnWidth(spalte) * 600) << spalte;
         }
     painter.end();
 }
