@@ -33,7 +33,10 @@ CExporter::CExporter(CExportWerte werte, CExportDaten daten, fs::path programFol
 std::optional<std::string> CExporter::Zielordner() const
 {
     switch (m_werte.Mode) {
-    case CExportSettings::ModePfad: {
+    case CExportSettings::ModePfad:
+    case CExportSettings::ModeEMail: {
+        // A mailed archive stays in the export folder: the mail program may
+        // read it only when the user presses Send.
         if (m_zielordner)
             return m_zielordner->string();
         // Stored with either separator; relative to the program's folder,
@@ -50,13 +53,6 @@ std::optional<std::string> CExporter::Zielordner() const
         if (!medium)
             return std::nullopt;
         return medium->string();
-    }
-    case CExportSettings::ModeEMail: {
-        std::error_code ec;
-        const fs::path hier = fs::current_path(ec);
-        if (ec)
-            return std::nullopt;
-        return hier.string();
     }
     default:
         return std::nullopt;
@@ -200,11 +196,13 @@ bool CExporter::RunExport() const
     if (m_werte.Mode != CExportSettings::ModeEMail)
         return true;
     const std::string pfad = GetTargetPath(GetArchiveName());
-    const bool gesendet = SendExportMail(m_werte.SendTo, pfad, GetArchiveName(), m_messages);
+    if (SendExportMail(m_werte.SendTo, pfad, GetArchiveName(), m_messages))
+        return true;
+    // Nothing was handed over: the next try writes it again.
     std::error_code ec;
     if (!fs::remove(pfad, ec) || ec)
         m_messages.ShowSystemError(ec ? ec.value() : ENOENT);
-    return gesendet;
+    return false;
 }
 
 // --- The tables -----------------------------------------------------------------
@@ -217,9 +215,9 @@ void CExporter::FillFirma(CCsvTable& table) const
     CCsvFirmaWerte w;
     w.Id = m_werte.MandantId;
     if (const CFirma* f = m_daten.Firma) {
-        // The stored one-line form: a real line break in the name would
-        // split the row for every reader of the file.
-        w.Firma = f->GetString("Firma/Name");
+        // Its lines joined by CR LF, as the dialog writes them; the field
+        // is quoted, so the row stays one row for every reader.
+        w.Firma = f->GetName();
         w.Vorname = f->GetVorname();
         w.Nachname = f->GetNachname();
         w.Kurzbezeichnung = f->GetKurzbezeichnung();

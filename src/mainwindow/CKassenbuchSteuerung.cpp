@@ -232,7 +232,10 @@ void CKassenbuchSteuerung::ProcessCommandLine(const QStringList& arguments)
         }
         if (!tried && IstDatei(ToPath(argument))) {
             tried = true;
-            OpenFile(ToPath(argument));
+            // The history must name the file from any folder.
+            std::error_code ec;
+            const std::filesystem::path ganz = std::filesystem::absolute(ToPath(argument), ec).lexically_normal();
+            OpenFile(ec ? ToPath(argument) : ganz.string());
         }
     }
     if (!tried)
@@ -241,10 +244,16 @@ void CKassenbuchSteuerung::ProcessCommandLine(const QStringList& arguments)
 
 void CKassenbuchSteuerung::AutosaveTick()
 {
-    if (!m_settings.GetAutosave() || !IsOpen())
+    if (m_settings.GetAutosave())
+        SaveNow();
+}
+
+void CKassenbuchSteuerung::SaveNow()
+{
+    if (!IsOpen())
         return;
-    // A booking being typed stays open: the periodic save neither commits
-    // nor discards it, so only the title is redrawn afterwards.
+    // A booking being typed stays open: this save neither commits nor
+    // discards it, so only the title is redrawn afterwards.
     if (!SaveDocument())
         return;
     SetModified(false);

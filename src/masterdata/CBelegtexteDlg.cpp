@@ -137,6 +137,9 @@ void CBelegtexteDlg::FuelleGrid()
         FuelleZeile(r, folge[static_cast<std::size_t>(r - 1)]);
     }
     g.EndUpdate();
+    // The first row has the focus frame, so "&Löschen" has a row to take.
+    if (anzahl > 0)
+        g.SetFocusCell(1, Bezeichnung);
 }
 
 void CBelegtexteDlg::RichteZeileEin(int row)
@@ -247,14 +250,16 @@ void CBelegtexteDlg::LoescheZeilen()
     if (m_grid->IsEditing())
         m_grid->EndEditing();
     const CCellRange range = m_grid->GetSelectedCellRange();
-    if (!range.IsValid())
-        return;
     std::vector<int> zeilen;
-    for (int r = range.minRow; r <= range.maxRow; ++r) {
+    for (int r = range.IsValid() ? range.minRow : 1; range.IsValid() && r <= range.maxRow; ++r) {
         // Rows already deleted are hidden; they are not asked about again.
         if (m_grid->IsCellSelected(r, Bezeichnung) && m_grid->IsRowShown(r))
             zeilen.push_back(r);
     }
+    // Nothing selected: the row with the focus frame is the one meant.
+    const CCellID fokus = m_grid->GetFocusCell();
+    if (zeilen.empty() && fokus.row >= 1 && m_grid->IsRowShown(fokus.row))
+        zeilen.push_back(fokus.row);
     if (zeilen.empty())
         return;
     const char* frage = zeilen.size() == 1 ? FrageEintrag : FrageEintraege;

@@ -96,10 +96,10 @@ bool CExportSettingsDlg::Exportieren()
         m_messages.Error(CExporter::Fehlgeschlagen);
         return false;
     }
-    std::string text = CExporter::Erfolgreich;
-    // Where to find it; a mailed archive is gone again.
-    if (werte.Mode != CExportSettings::ModeEMail)
-        text += "\n" + Windows1252::FromUtf8Lossy(exporter.GetTargetPath(exporter.GetArchiveName()));
+    // Where to find it, a mailed one too: the mail program has not
+    // necessarily read it yet.
+    std::string text = std::string(CExporter::Erfolgreich) + "\n"
+                       + Windows1252::FromUtf8Lossy(exporter.GetTargetPath(exporter.GetArchiveName()));
     if (!exporter.Hinweis().empty())
         text += "\n\n" + exporter.Hinweis();
     m_messages.Show(text, UserMessages::Icon::Information, UserMessages::Buttons::Ok, "Export");
