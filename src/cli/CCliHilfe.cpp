@@ -16,6 +16,7 @@ std::string CCliHilfe::Uebersicht()
            "  report    schreibt den Kassenbericht oder die Statistik als PDF\n"
            "  overview  zeigt die Monats\xFC" "bersicht Tag f\xFC" "r Tag\n"
            "  export    schreibt den Datenexport f\xFCr den Steuerberater\n"
+           "  datev     schreibt den DATEV-Buchungsstapel eines Monats\n"
            "  gobd      schreibt die Buchungen fest (GoBD), unwiderruflich\n"
            "  verify    pr\xFC" "ft das Protokoll der festgeschriebenen Buchungen\n"
            "  protokoll gibt das Protokoll eines Monats aus oder schreibt es als PDF\n"
@@ -104,6 +105,18 @@ std::string CCliHilfe::Befehl(const std::string& befehl)
                "Ordner gilt vom Programmordner aus). --client, --till und --till-name\n"
                "ersetzen f\xFCr diesen Lauf Mandanten Nr., Kassen Nr. und Kassenname;\n"
                "die Exporteinstellungen selbst bleiben unver\xE4ndert.\n";
+    if (befehl == "datev")
+        return "Aufruf: kuvex-cli datev DATEI --month JJJJ-MM [--to ORDNER] [--berater N]\n"
+               "                    [--mandant N] [--skr 03|04]\n"
+               "\n"
+               "Schreibt die Buchungen des Monats als DATEV-Buchungsstapel\n"
+               "EXTF_Buchungsstapel_<Kurzbezeichnung>_JJJJMM.csv, wie der Export des\n"
+               "Programms im Format \"DATEV-Buchungsstapel\", und gibt den vollst\xE4ndigen\n"
+               "Pfad der Datei aus. Die Datei kommt in ORDNER, ohne --to in den Ordner der\n"
+               "Exporteinstellungen. --berater, --mandant und --skr ersetzen f\xFCr diesen\n"
+               "Lauf Beraternummer, Mandantennummer und Kontenrahmen der Seite \"DATEV\";\n"
+               "die Exporteinstellungen selbst bleiben unver\xE4ndert. Fehlt einem\n"
+               "Belegtext des Monats das Konto, wird nichts geschrieben.\n";
     if (befehl == "gobd")
         return "Aufruf: kuvex-cli gobd DATEI\n"
                "\n"

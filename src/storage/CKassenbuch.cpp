@@ -89,7 +89,7 @@ void CKassenbuch::Discard()
     m_belegtexte.reset();
 }
 
-bool CKassenbuch::New(const std::string& path)
+bool CKassenbuch::New(const std::string& path, int kontenrahmen)
 {
     CFileLock fresh;
     bool keep = false;
@@ -103,7 +103,7 @@ bool CKassenbuch::New(const std::string& path)
         TakeLock(fresh, keep);
     m_lastError.clear();
     m_buchungen = std::make_unique<CBuchungen>();
-    m_belegtexte = std::make_unique<CBelegtexte>();
+    m_belegtexte = std::make_unique<CBelegtexte>(kontenrahmen);
     m_firma = std::make_unique<CFirma>();
     return true;
 }
