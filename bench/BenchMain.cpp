@@ -18,6 +18,7 @@ int main(int argc, char** argv)
         void (*run)();
     } sections[] = {{"buchungen", BenchBuchungen}, {"kassenbuch", BenchKassenbuch}, {"liste", BenchListe},
                     {"listegrid", BenchListeGrid}, {"katalog", BenchKatalog},   {"berichte", BenchBerichte},
+                    {"export", BenchExport},
                     {"protokoll", BenchProtokoll}, {"abschluss", BenchAbschluss}};
     for (const auto& s : sections) {
         bool run = argc < 2;

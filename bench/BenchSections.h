@@ -23,6 +23,9 @@ void BenchKatalog();
 // The cash report's lines, the statistics and the monthly overview for the
 // busiest month of 200,000 generated bookings, and the cash report's PDF.
 void BenchBerichte();
+// The existing export (archive of three tables) and the DATEV booking
+// batch of the busiest month of 200,000 generated bookings, each written.
+void BenchExport();
 // A daily close of the last day of 200,000 generated bookings, fixed and
 // closed day by day before: sheet, checks, difference booking, record and
 // log entry.

@@ -10,6 +10,7 @@
 #include "core/CKassenabschluss.h"
 #include "core/CPeriode.h"
 #include "core/CSteuersaetze.h"
+#include "export/CDatevExport.h"
 #include "reports/CKassenberichtZeilen.h"
 #include "reports/CMonatsUebersichtZeilen.h"
 #include "reports/CStatistikZeilen.h"
@@ -42,6 +43,10 @@ inline void RunEngines(const CBuchungen& journal, const CSteuersaetze* steuersae
         CKassenberichtZeilen().Baue(journal, steuersaetze, CDatum::FromYMD(jahr, monat, 1), true);
         CMonatsUebersichtZeilen().Baue(journal, jahr, monat);
         CStatistikZeilen().Baue(journal, belegtexte, jahr, monat);
+        CDatevAuftrag datev{jahr, monat, {3, 1001, 1, 1, 4, ""}, "", "EUR", CDatum::FromYMD(jahr, monat, 15), "0"};
+        CDatevExport stapel(journal, belegtexte, steuersaetze, datev);
+        if (!stapel.Baue() && stapel.Probleme().empty())
+            std::abort(); // a refusal always says why
         // The daily close: the book's balance and the negative-till rule.
         const CDatum erster = CDatum::FromYMD(jahr, monat, 1);
         (void)CZaehlprotokoll::Buchbestand(journal, erster);

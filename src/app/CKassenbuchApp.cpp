@@ -1,5 +1,6 @@
 #include "app/CKassenbuchApp.h"
 
+#include "app/CEndeSignal.h"
 #include "app/CSharedInstance.h"
 #include "core/UserMessages.h"
 #include "core/Windows1252.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QSessionManager>
 
 const char* const CKassenbuchApp::FatalerFehler =
     "Ein schwerwiegender Fehler ist aufgetreten. Das Programm wird beendet.";
@@ -84,6 +86,19 @@ bool CKassenbuchApp::Start(const QStringList& given, bool show)
     m_window = std::make_unique<CKassenbuchDlg>(*m_sitzung, m_messages, m_fileDialogs, m_dialogs, m_tray);
     if (m_onWindow)
         m_onWindow(*m_window);
+    // A window hidden in the tray is not the last one to close, so Qt
+    // would keep its event loop running: the program ends here instead.
+    QObject::connect(m_window.get(), &CKassenbuchDlg::Beendet, [] { QCoreApplication::exit(0); });
+    // Asked to end by the desktop: what is booked reaches the disk before
+    // anything else happens.
+    CKassenbuchDlg* fenster = m_window.get();
+    m_ende = std::make_unique<CEndeSignal>([fenster] {
+        fenster->Steuerung().SaveNow();
+        QCoreApplication::exit(0);
+    });
+    if (auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        QObject::connect(gui, &QGuiApplication::commitDataRequest, fenster,
+                         [fenster](QSessionManager&) { fenster->Steuerung().SaveNow(); });
     if (splashMs > 0)
         splash.WarteUndSchliesse(splashMs);
     if (show)
@@ -100,6 +115,7 @@ bool CKassenbuchApp::Start(const QStringList& given, bool show)
 
 void CKassenbuchApp::Finish()
 {
+    m_ende.reset();
     m_window.reset();
     if (m_sitzung)
         m_sitzung->End();

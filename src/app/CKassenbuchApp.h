@@ -4,7 +4,9 @@
 // ".kbx" file type in the desktop, the program session (settings and
 // VAT-rate table; the program cannot run without them), the start-up
 // picture while the window is being built, the command line, and writing
-// the settings back at the end. An error nothing else caught ends the
+// the settings back at the end. The program ends when the window accepts
+// its close, shown or hidden in the tray, and when the desktop asks it to
+// (SIGTERM, the session ending), the cash book saved first. An error nothing else caught ends the
 // program with the fatal-error box, after the open cash book was written
 // to a rescue copy beside it.
 //
@@ -21,6 +23,7 @@
 #include <memory>
 #include <string>
 
+class CEndeSignal;
 class CKassenbuchDlg;
 class CProgrammSitzung;
 class CSettings;
@@ -85,5 +88,6 @@ private:
     std::unique_ptr<CSharedInstance> m_instanz;
     std::unique_ptr<CProgrammSitzung> m_sitzung;
     std::unique_ptr<CKassenbuchDlg> m_window;
+    std::unique_ptr<CEndeSignal> m_ende;
     std::function<void(CKassenbuchDlg&)> m_onWindow;
 };

@@ -59,8 +59,7 @@ void CBuchungListe::FuelleZeile(int row)
     const std::uint32_t durch = log ? log->StorniertDurch(i) : 0;
     if (durch) {
         std::string& notiz = texte[static_cast<std::size_t>(Notiz)];
-        notiz = "Nr. " + std::to_string(i + 1) + " storniert durch Nr. " + std::to_string(durch)
-            + (notiz.empty() ? "" : "; " + notiz);
+        notiz = "storniert durch Nr. " + std::to_string(durch) + (notiz.empty() ? "" : "; " + notiz);
     }
     const bool grau = durch || (log && log->StorniertBuchung(i));
     for (int col = 0; col < Spaltenzahl; ++col) {

@@ -18,6 +18,7 @@ std::string CCliHilfe::Uebersicht()
            "  export    schreibt den Datenexport f\xFCr den Steuerberater\n"
            "  close     schlie\xDFt die Kasse eines Tages mit Z\xE4hlprotokoll ab\n"
            "  closes    listet die Kassenabschl\xFCsse eines Monats\n"
+           "  datev     schreibt den DATEV-Buchungsstapel eines Monats\n"
            "  gobd      schreibt die Buchungen fest (GoBD), unwiderruflich\n"
            "  verify    pr\xFC" "ft das Protokoll der festgeschriebenen Buchungen\n"
            "  protokoll gibt das Protokoll eines Monats aus oder schreibt es als PDF\n"
@@ -120,6 +121,18 @@ std::string CCliHilfe::Befehl(const std::string& befehl)
         return "Aufruf: kuvex-cli closes DATEI --month JJJJ-MM\n"
                "\n"
                "Listet die Kassenabschl\xFCsse eines Monats, eine Zeile je Tag.\n";
+    if (befehl == "datev")
+        return "Aufruf: kuvex-cli datev DATEI --month JJJJ-MM [--to ORDNER] [--berater N]\n"
+               "                    [--mandant N] [--skr 03|04]\n"
+               "\n"
+               "Schreibt die Buchungen des Monats als DATEV-Buchungsstapel\n"
+               "EXTF_Buchungsstapel_<Kurzbezeichnung>_JJJJMM.csv, wie der Export des\n"
+               "Programms im Format \"DATEV-Buchungsstapel\", und gibt den vollst\xE4ndigen\n"
+               "Pfad der Datei aus. Die Datei kommt in ORDNER, ohne --to in den Ordner der\n"
+               "Exporteinstellungen. --berater, --mandant und --skr ersetzen f\xFCr diesen\n"
+               "Lauf Beraternummer, Mandantennummer und Kontenrahmen der Seite \"DATEV\";\n"
+               "die Exporteinstellungen selbst bleiben unver\xE4ndert. Fehlt einem\n"
+               "Belegtext des Monats das Konto, wird nichts geschrieben.\n";
     if (befehl == "gobd")
         return "Aufruf: kuvex-cli gobd DATEI\n"
                "\n"

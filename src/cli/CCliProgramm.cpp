@@ -103,6 +103,7 @@ int CCliProgramm::Ausfuehren(const std::vector<std::string>& woerter)
         {"export", {"--month", "--to", "--client", "--till", "--till-name"}, {}, &CCliProgramm::Export},
         {"close", {"--day", "--count", "--counted", "--pdf"}, {}, &CCliProgramm::Close},
         {"closes", {"--month"}, {}, &CCliProgramm::Closes},
+        {"datev", {"--month", "--to", "--berater", "--mandant", "--skr"}, {}, &CCliProgramm::Datev},
         {"verify", {}, {}, &CCliProgramm::Verify},
         {"gobd", {}, {}, &CCliProgramm::GoBD},
         {"protokoll", {"--month", "--pdf"}, {}, &CCliProgramm::Protokoll},
@@ -189,7 +190,9 @@ void CCliProgramm::New(const CCliArgumente& a)
     if (fs::exists(datei, ec) && !a.Schalter("--force"))
         throw CCliFehler("Die Datei " + datei
                          + " existiert bereits. Mit --force wird sie \xFC" "berschrieben.");
-    if (!Kasse().New(datei))
+    const int kontenrahmen =
+        CExportSettings(m_sitzung->Settings().GetAbsolute(CSettings::ExportFile)).Werte().Datev.Kontenrahmen;
+    if (!Kasse().New(datei, kontenrahmen))
         throw CCliFehler("");
     Speichern();
 }
@@ -288,27 +291,53 @@ void CCliProgramm::Generate(const CCliArgumente& a)
     Speichern();
 }
 
-void CCliProgramm::Export(const CCliArgumente& a)
+CExportWerte CCliProgramm::ExportWerte(const CCliArgumente& a) const
 {
     const std::string* monat = a.Wert("--month");
     if (!monat)
         throw CCliFehler("Die Option --month fehlt.");
     const CCliDatum m = CCliWerte::Monat("--month", *monat);
-    constexpr std::int64_t kGroesste = std::numeric_limits<int>::max();
-
     // The stored settings with this run's options on top; the file itself
     // is never written from here.
-    const CExportSettings einstellungen(m_sitzung->Settings().GetAbsolute(CSettings::ExportFile));
-    CExportWerte werte = einstellungen.Werte();
+    CExportWerte werte = CExportSettings(m_sitzung->Settings().GetAbsolute(CSettings::ExportFile)).Werte();
     werte.Mode = CExportSettings::ModePfad;
     werte.Year = m.Jahr;
     werte.Month = m.Monat;
+    return werte;
+}
+
+void CCliProgramm::Export(const CCliArgumente& a)
+{
+    CExportWerte werte = ExportWerte(a);
+    constexpr std::int64_t kGroesste = std::numeric_limits<int>::max();
+    werte.Format = CExportSettings::FormatZip;
     if (const std::string* s = a.Wert("--client"))
         werte.MandantId = static_cast<int>(CCliWerte::Zahl("--client", *s, 0, kGroesste));
     if (const std::string* s = a.Wert("--till"))
         werte.KassenNr = static_cast<int>(CCliWerte::Zahl("--till", *s, 0, kGroesste));
     if (const std::string* s = a.Wert("--till-name"))
         werte.KassenBezeichnung = CCliWerte::Text("--till-name", *s);
+    Exportiere(a, werte);
+}
+
+void CCliProgramm::Datev(const CCliArgumente& a)
+{
+    CExportWerte werte = ExportWerte(a);
+    werte.Format = CExportSettings::FormatDatev;
+    if (const std::string* s = a.Wert("--berater"))
+        werte.Datev.Beraternummer = static_cast<int>(CCliWerte::Zahl("--berater", *s, 1001, 9999999));
+    if (const std::string* s = a.Wert("--mandant"))
+        werte.Datev.Mandantennummer = static_cast<int>(CCliWerte::Zahl("--mandant", *s, 1, 99999));
+    if (const std::string* s = a.Wert("--skr")) {
+        if (*s != "03" && *s != "04")
+            throw CCliFehler("Die Option --skr nimmt 03 oder 04.");
+        werte.Datev.Kontenrahmen = *s == "04" ? 4 : 3;
+    }
+    Exportiere(a, werte);
+}
+
+void CCliProgramm::Exportiere(const CCliArgumente& a, const CExportWerte& werte)
+{
     const std::string* ziel = a.Wert("--to");
     const auto exporter = [&](const CExportDaten& daten) {
         CExporter e(werte, daten, m_ordner, m_meldungen);
@@ -328,4 +357,7 @@ void CCliProgramm::Export(const CCliArgumente& a)
     if (!e.RunExport())
         throw CCliFehler(CExporter::Fehlgeschlagen);
     std::fputs((e.GetTargetPath(e.GetArchiveName()) + "\n").c_str(), stdout);
+    // Standard output holds only the path; the rounding note is a message.
+    if (!e.Hinweis().empty())
+        m_meldungen.Show(e.Hinweis(), UserMessages::Icon::Information, UserMessages::Buttons::Ok);
 }

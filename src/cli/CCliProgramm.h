@@ -12,6 +12,7 @@
 #include "cli/CStderrMessages.h"
 
 class CCliArgumente;
+struct CExportWerte;
 class CKassenbuch;
 class CProgrammSitzung;
 
@@ -45,6 +46,12 @@ private:
     void Export(const CCliArgumente& a);
     void Close(const CCliArgumente& a);
     void Closes(const CCliArgumente& a);
+    void Datev(const CCliArgumente& a);
+    // The stored export settings with --month, for the folder target.
+    CExportWerte ExportWerte(const CCliArgumente& a) const;
+    // Runs one export of the file named on the command line and prints
+    // the path it wrote.
+    void Exportiere(const CCliArgumente& a, const CExportWerte& werte);
     void Verify(const CCliArgumente& a);
     void GoBD(const CCliArgumente& a);
     void Protokoll(const CCliArgumente& a);

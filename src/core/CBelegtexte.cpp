@@ -3,6 +3,7 @@
 #include "core/Konvertierung.h"
 
 #include <cstring>
+#include <iterator>
 #include <map>
 
 const char* const CBelegtexte::LeeresDokument =
@@ -54,17 +55,54 @@ struct Eintrag {
 };
 } // namespace
 
-CBelegtexte::CBelegtexte() : CXmlDokument(LeeresDokument)
+namespace {
+// The contra accounts of the default texts in the public standard charts
+// SKR03 and SKR04: opening balance against the balance carry-forward
+// account, money to and from the bank through the cash-in-transit
+// account, then the accounts named like the texts. "Verkauf" goes to the
+// revenue account with automatic 19 % VAT, so it needs no tax key.
+struct StandardEintrag {
+    const char* bezeichnung;
+    int einAus;
+    int ustId;
+    const char* flag;
+    const char* skr03;
+    const char* skr04;
+};
+const StandardEintrag kStandard[] = {
+    {AnfangsbestandText, 1, 100, CBelegtexte::System, "9000", "9000"},
+    {"Bankeinzahlung", -1, 100, nullptr, "1360", "1460"},
+    {"Bankauszahlung", 1, 100, nullptr, "1360", "1460"},
+    {"Betriebsbedarf", -1, 200, CBelegtexte::Statistik, "4980", "6850"},
+    {"Geringwertige Wirtschaftsg\xFC" "ter", -1, 200, CBelegtexte::Statistik, "0480", "0670"},
+    {"Porto", -1, 100, CBelegtexte::Statistik, "4910", "6800"},
+    {"Privatentnahme", -1, 100, CBelegtexte::Statistik, "1800", "2100"},
+    {"Verkauf", 1, 200, CBelegtexte::Statistik, "8400", "4400"},
+    {"Anlageinvestition", -1, 200, CBelegtexte::Statistik, "0490", "0690"},
+};
+} // namespace
+
+CBelegtexte::CBelegtexte(int skr) : CXmlDokument(LeeresDokument)
 {
-    AddDefaultEntry(AnfangsbestandText, 1, 100, System);
-    AddDefaultEntry("Bankeinzahlung", -1, 100, nullptr);
-    AddDefaultEntry("Bankauszahlung", 1, 100, nullptr);
-    AddDefaultEntry("Betriebsbedarf", -1, 200, Statistik);
-    AddDefaultEntry("Geringwertige Wirtschaftsg\xFC" "ter", -1, 200, Statistik);
-    AddDefaultEntry("Porto", -1, 100, Statistik);
-    AddDefaultEntry("Privatentnahme", -1, 100, Statistik);
-    AddDefaultEntry("Verkauf", 1, 200, Statistik);
-    AddDefaultEntry("Anlageinvestition", -1, 200, Statistik);
+    for (const StandardEintrag& e : kStandard)
+        AddDefaultEntry(e.bezeichnung, e.einAus, e.ustId, e.flag, skr == 4 ? e.skr04 : e.skr03);
+}
+
+const char* CBelegtexte::StandardKonto(int i, int skr)
+{
+    if (i < 0 || i >= static_cast<int>(std::size(kStandard)))
+        return "";
+    return skr == 4 ? kStandard[i].skr04 : kStandard[i].skr03;
+}
+
+bool CBelegtexte::SetOderErgaenze(int i, const char* feld, const std::string& value)
+{
+    if (SetFeldText(i, feld, value))
+        return true;
+    const CXmlElement beleg = Entry(i);
+    if (!beleg || Find(feld, beleg))
+        return false;
+    return static_cast<bool>(AddChild(beleg, feld, value));
 }
 
 CBelegtexte::CBelegtexte(std::istream& in)
@@ -110,7 +148,7 @@ CXmlElement CBelegtexte::Entry(int i) const
     return entries[static_cast<std::size_t>(i)];
 }
 
-void CBelegtexte::AddDefaultEntry(const char* bezeichnung, int einAus, int ustId, const char* flag)
+void CBelegtexte::AddDefaultEntry(const char* bezeichnung, int einAus, int ustId, const char* flag, const char* konto)
 {
     CXmlElement beleg = AddChild(GetRoot(), "Beleg");
     AddChild(beleg, Bezeichnung, bezeichnung);
@@ -120,6 +158,8 @@ void CBelegtexte::AddDefaultEntry(const char* bezeichnung, int einAus, int ustId
     AddChild(beleg, Sort);
     if (flag)
         AddChild(beleg, flag);
+    AddChild(beleg, Konto, konto);
+    AddChild(beleg, BU);
 }
 
 std::string CBelegtexte::EntryPath(int i)

@@ -28,6 +28,10 @@ public:
     static constexpr const char* Inaktiv = "Inaktiv";
     static constexpr const char* Statistik = "Statistik";
     static constexpr const char* System = "System";
+    // The adviser's contra account and an optional DATEV tax key; files
+    // written before they existed lack both and read as empty.
+    static constexpr const char* Konto = "Konto";
+    static constexpr const char* BU = "BU";
 
     static const char* const LeeresDokument;
 
@@ -36,8 +40,9 @@ public:
     // grid busy, and is refused at open like any other damaged member.
     static constexpr int kMaxEntries = 100000;
 
-    // The default catalogue of a new cash book.
-    CBelegtexte();
+    // The default catalogue of a new cash book, with the accounts of the
+    // chart of accounts skr (3: SKR03, 4: SKR04).
+    explicit CBelegtexte(int skr = 3);
     // "Belegtexte.xml" of an opened cash book; when it cannot be parsed the
     // document is empty (GetRoot() is none) and LoadOk() is false. A
     // catalogue of more than kMaxEntries entries is not LoadOk() either.
@@ -85,11 +90,23 @@ public:
     bool IsSystem(int i) const { return GetFeldFlag(i, System); }
     bool SetSystem(int i, bool on) { return SetFeldFlag(i, System, on); }
 
+    // Digits, or "" when the entry has none (also in an older file).
+    std::string GetKonto(int i) const { return GetFeldText(i, Konto); }
+    std::string GetBU(int i) const { return GetFeldText(i, BU); }
+    // Add the element when an older entry lacks it.
+    bool SetKonto(int i, const std::string& v) { return SetOderErgaenze(i, Konto, v); }
+    bool SetBU(int i, const std::string& v) { return SetOderErgaenze(i, BU, v); }
+
+    // The account the default catalogue gives its entry i in chart skr
+    // ("" for another index).
+    static const char* StandardKonto(int i, int skr);
+
     // "Belege/Beleg" for entry 0, "Belege/Beleg[i]" after it.
     static std::string EntryPath(int i);
 
 private:
-    void AddDefaultEntry(const char* bezeichnung, int einAus, int ustId, const char* flag);
+    void AddDefaultEntry(const char* bezeichnung, int einAus, int ustId, const char* flag, const char* konto);
+    bool SetOderErgaenze(int i, const char* feld, const std::string& value);
     void ContentChanged() override;
     // The element of entry i, or none.
     CXmlElement Entry(int i) const;

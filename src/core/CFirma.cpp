@@ -22,6 +22,16 @@ bool CFirma::SetName(const std::string& name)
     return SetString("Firma/Name", EncodeName(name));
 }
 
+bool CFirma::SetKassenkonto(const std::string& konto)
+{
+    if (SetString("Firma/Kassenkonto", konto))
+        return true;
+    const CXmlElement root = GetRoot();
+    if (!root || CXmlDokument::GetName(root) != "Firma" || Find("Kassenkonto", root))
+        return false;
+    return static_cast<bool>(AddChild(root, "Kassenkonto", konto));
+}
+
 std::string CFirma::EncodeName(const std::string& name)
 {
     std::string stored;

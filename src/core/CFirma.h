@@ -39,6 +39,13 @@ public:
     std::string GetWaehrung() const { return GetString("Firma/Waehrung"); }
     bool SetWaehrung(const std::string& v) { return SetString("Firma/Waehrung", v); }
 
+    // The DATEV cash account of this cash book (each till is a cash book of
+    // its own): digits, or "" for the chart's default (StandardKassenkonto).
+    // Older files lack the element; setting it adds it.
+    std::string GetKassenkonto() const { return GetString("Firma/Kassenkonto"); }
+    bool SetKassenkonto(const std::string& konto);
+    // 1000 in SKR03, 1600 in SKR04.
+    static const char* StandardKassenkonto(int skr) { return skr == 4 ? "1600" : "1000"; }
     // Whether the cash book's bookings are locked and logged (GoBD). Kept
     // here because older programs save the company record as they found
     // it: a log they drop leaves the flag behind, and the loss shows.

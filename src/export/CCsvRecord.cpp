@@ -5,7 +5,8 @@
 
 void WriteCsvField(std::ostream& out, const std::string& text, char separator)
 {
-    if (text.find('"') == std::string::npos && text.find(separator) == std::string::npos) {
+    // A line break left bare would end the row for every reader.
+    if (text.find_first_of("\"\r\n") == std::string::npos && text.find(separator) == std::string::npos) {
         out << text;
         return;
     }

@@ -17,8 +17,7 @@ public:
 };
 
 // A text as is, or between double quotes (inner quotes doubled) when it
-// holds a quote or the separator. Nothing else is quoted: a line break
-// goes out as it is.
+// holds a quote, the separator, CR or LF.
 void WriteCsvField(std::ostream& out, const std::string& text, char separator);
 
 namespace csv {

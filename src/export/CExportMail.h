@@ -1,7 +1,8 @@
 #pragma once
 // The export's mail step: the finished archive goes to the user's mail
 // program as the attachment of a message to the stored recipient. The
-// caller deletes the archive afterwards, whatever the result.
+// mail program may read it long after the hand-off: a handed-over archive
+// stays where it is.
 #include <string>
 
 class UserMessages;

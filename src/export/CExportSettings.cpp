@@ -10,7 +10,9 @@ const char* const CExportSettings::Vorlage =
     "\t<Mandanten>\n\t\t<Id>1</Id>\n\t\t<KassenNr>1</KassenNr>\n\t\t<KassenBezeichnung>Hauptkassa</KassenBezeichnung>\n"
     "\t</Mandanten>\n\t<Belegtexte>\n\t\t<FirstId>1</FirstId>\n\t</Belegtexte>\n\t<Buchungen>\n"
     "\t\t<FirstId>1</FirstId>\n\t\t<Year>1</Year>\n\t\t<Month>1</Month>\n\t</Buchungen>\n"
-    "\t<EMail>\n\t\t<SendTo />\n\t</EMail>\n</Export>\n";
+    "\t<EMail>\n\t\t<SendTo />\n\t</EMail>\n\t<Format>0</Format>\n\t<DATEV>\n\t\t<Kontenrahmen>3</Kontenrahmen>\n"
+    "\t\t<Beraternummer />\n\t\t<Mandantennummer />\n\t\t<WJBeginn>1</WJBeginn>\n"
+    "\t\t<Sachkontenlaenge>4</Sachkontenlaenge>\n\t\t<Diktatkuerzel />\n\t</DATEV>\n</Export>\n";
 
 CExportSettings::CExportSettings(std::string path) : m_path(std::move(path))
 {
@@ -32,6 +34,10 @@ void CExportSettings::Vervollstaendige()
         {KassenNr, std::to_string(d.KassenNr)}, {KassenBezeichnung, d.KassenBezeichnung},
         {BelegFirstId, std::to_string(d.BelegFirstId)}, {BuchungFirstId, std::to_string(d.BuchungFirstId)},
         {Year, std::to_string(d.Year)}, {Month, std::to_string(d.Month)}, {SendTo, d.SendTo},
+        {Format, std::to_string(d.Format)}, {Kontenrahmen, std::to_string(d.Datev.Kontenrahmen)},
+        {Beraternummer, std::string()}, {Mandantennummer, std::string()},
+        {WjBeginn, std::to_string(d.Datev.WjBeginn)}, {Sachkontenlaenge, std::to_string(d.Datev.Sachkontenlaenge)},
+        {Diktatkuerzel, d.Datev.Diktatkuerzel},
     };
     for (const auto& [pfad, wert] : schluessel) {
         // Below the root "Export", one segment after the other.
@@ -79,5 +85,12 @@ CExportWerte CExportSettings::Werte() const
     w.KassenBezeichnung = GetString(KassenBezeichnung, d.KassenBezeichnung);
     w.BelegFirstId = GetInt(BelegFirstId, d.BelegFirstId);
     w.BuchungFirstId = GetInt(BuchungFirstId, d.BuchungFirstId);
+    w.Format = GetInt(Format, d.Format);
+    w.Datev.Kontenrahmen = GetInt(Kontenrahmen, d.Datev.Kontenrahmen);
+    w.Datev.Beraternummer = GetInt(Beraternummer, d.Datev.Beraternummer);
+    w.Datev.Mandantennummer = GetInt(Mandantennummer, d.Datev.Mandantennummer);
+    w.Datev.WjBeginn = GetInt(WjBeginn, d.Datev.WjBeginn);
+    w.Datev.Sachkontenlaenge = GetInt(Sachkontenlaenge, d.Datev.Sachkontenlaenge);
+    w.Datev.Diktatkuerzel = GetString(Diktatkuerzel, d.Datev.Diktatkuerzel);
     return w;
 }

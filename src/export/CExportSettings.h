@@ -7,6 +7,7 @@
 // their defaults when it is loaded: otherwise the month the user chose
 // would silently not be kept, and the export would hold no bookings.
 #include "core/CXmlDokument.h"
+#include "export/CDatevExport.h"
 
 #include <string>
 
@@ -25,6 +26,8 @@ struct CExportWerte {
     std::string KassenBezeichnung = "Hauptkassa";
     int BelegFirstId = 1;
     int BuchungFirstId = 1;
+    int Format = 0;     // FormatZip or FormatDatev
+    CDatevWerte Datev;
 };
 
 class CExportSettings : public CXmlDokument {
@@ -39,6 +42,18 @@ public:
     static constexpr const char* KassenBezeichnung = "Export/Mandanten/KassenBezeichnung";
     static constexpr const char* BelegFirstId = "Export/Belegtexte/FirstId";
     static constexpr const char* BuchungFirstId = "Export/Buchungen/FirstId";
+    static constexpr const char* Format = "Export/Format";
+    static constexpr const char* Kontenrahmen = "Export/DATEV/Kontenrahmen";
+    static constexpr const char* Beraternummer = "Export/DATEV/Beraternummer";
+    static constexpr const char* Mandantennummer = "Export/DATEV/Mandantennummer";
+    static constexpr const char* WjBeginn = "Export/DATEV/WJBeginn";
+    static constexpr const char* Sachkontenlaenge = "Export/DATEV/Sachkontenlaenge";
+    static constexpr const char* Diktatkuerzel = "Export/DATEV/Diktatkuerzel";
+
+    // What "Export/Format" stores: the archive of three tables or the
+    // DATEV booking batch.
+    static constexpr int FormatZip = 0;
+    static constexpr int FormatDatev = 1;
 
     // The three targets as "Export/Mode" stores them.
     static constexpr int ModePfad = 0;

@@ -8,6 +8,7 @@
 #include "core/UserMessages.h"
 #include "core/Windows1252.h"
 #include "export/CCsvTable.h"
+#include "export/CDatevExport.h"
 #include "export/CExportMail.h"
 #include "export/CWechselmedium.h"
 #include "storage/CZipWriter.h"
@@ -16,7 +17,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -30,7 +33,10 @@ CExporter::CExporter(CExportWerte werte, CExportDaten daten, fs::path programFol
 std::optional<std::string> CExporter::Zielordner() const
 {
     switch (m_werte.Mode) {
-    case CExportSettings::ModePfad: {
+    case CExportSettings::ModePfad:
+    case CExportSettings::ModeEMail: {
+        // A mailed archive stays in the export folder: the mail program may
+        // read it only when the user presses Send.
         if (m_zielordner)
             return m_zielordner->string();
         // Stored with either separator; relative to the program's folder,
@@ -47,13 +53,6 @@ std::optional<std::string> CExporter::Zielordner() const
         if (!medium)
             return std::nullopt;
         return medium->string();
-    }
-    case CExportSettings::ModeEMail: {
-        std::error_code ec;
-        const fs::path hier = fs::current_path(ec);
-        if (ec)
-            return std::nullopt;
-        return hier.string();
     }
     default:
         return std::nullopt;
@@ -82,9 +81,10 @@ std::string CExporter::GetArchiveName() const
     std::string kurz = "export";
     if (m_daten.Firma && !m_daten.Firma->GetKurzbezeichnung().empty())
         kurz = m_daten.Firma->GetKurzbezeichnung();
+    const bool datev = m_werte.Format == CExportSettings::FormatDatev;
     char monat[48];
-    std::snprintf(monat, sizeof monat, "_%4.4d%2.2d.zip", m_werte.Year, m_werte.Month);
-    return MakeFileNameSafe(kurz) + monat;
+    std::snprintf(monat, sizeof monat, datev ? "_%4.4d%2.2d.csv" : "_%4.4d%2.2d.zip", m_werte.Year, m_werte.Month);
+    return (datev ? "EXTF_Buchungsstapel_" : "") + MakeFileNameSafe(kurz) + monat;
 }
 
 bool CExporter::PruefeZielordner() const
@@ -109,8 +109,47 @@ bool CExporter::PruefeZielordner() const
 
 // --- The run --------------------------------------------------------------------
 
+bool CExporter::WriteDatev() const
+{
+    // Every check comes before the target is touched: a refused month
+    // leaves no file behind, not even an empty one.
+    const CBuchungen leer;
+    std::istringstream leererKatalog(CBelegtexte::LeeresDokument);
+    const CBelegtexte keineTexte(leererKatalog);
+    CDatevAuftrag auftrag;
+    auftrag.Jahr = m_werte.Year;
+    auftrag.Monat = m_werte.Month;
+    auftrag.Werte = m_werte.Datev;
+    if (m_daten.Firma) {
+        auftrag.Kassenkonto = m_daten.Firma->GetKassenkonto();
+        auftrag.Waehrung = m_daten.Firma->GetWaehrung();
+    }
+    if (m_kassenkonto)
+        auftrag.Kassenkonto = *m_kassenkonto;
+    auftrag.GesperrtBis = m_gesperrtBis;
+    auftrag.ErzeugtAm = CDatevExport::ZeitStempel(std::chrono::system_clock::now());
+    CDatevExport datev(m_daten.Buchungen ? *m_daten.Buchungen : leer,
+                       m_daten.Belegtexte ? *m_daten.Belegtexte : keineTexte, m_daten.Steuersaetze, auftrag);
+    if (!datev.Baue()) {
+        m_messages.Error(datev.Meldung());
+        return false;
+    }
+    if (!PruefeZielordner())
+        return false;
+    errno = 0;
+    if (!CAtomicFile::Replace(GetTargetPath(GetArchiveName()), datev.Bytes())) {
+        m_messages.ShowSystemError(errno ? errno : EIO);
+        return false;
+    }
+    m_hinweis = datev.Rundungshinweis();
+    return true;
+}
+
 bool CExporter::WriteArchive() const
 {
+    m_hinweis.clear();
+    if (m_werte.Format == CExportSettings::FormatDatev)
+        return WriteDatev();
     if (!PruefeZielordner())
         return false;
     // Written beside the target and renamed over it at the end, so an
@@ -157,11 +196,13 @@ bool CExporter::RunExport() const
     if (m_werte.Mode != CExportSettings::ModeEMail)
         return true;
     const std::string pfad = GetTargetPath(GetArchiveName());
-    const bool gesendet = SendExportMail(m_werte.SendTo, pfad, GetArchiveName(), m_messages);
+    if (SendExportMail(m_werte.SendTo, pfad, GetArchiveName(), m_messages))
+        return true;
+    // Nothing was handed over: the next try writes it again.
     std::error_code ec;
     if (!fs::remove(pfad, ec) || ec)
         m_messages.ShowSystemError(ec ? ec.value() : ENOENT);
-    return gesendet;
+    return false;
 }
 
 // --- The tables -----------------------------------------------------------------
@@ -174,9 +215,9 @@ void CExporter::FillFirma(CCsvTable& table) const
     CCsvFirmaWerte w;
     w.Id = m_werte.MandantId;
     if (const CFirma* f = m_daten.Firma) {
-        // The stored one-line form: a real line break in the name would
-        // split the row for every reader of the file.
-        w.Firma = f->GetString("Firma/Name");
+        // Its lines joined by CR LF, as the dialog writes them; the field
+        // is quoted, so the row stays one row for every reader.
+        w.Firma = f->GetName();
         w.Vorname = f->GetVorname();
         w.Nachname = f->GetNachname();
         w.Kurzbezeichnung = f->GetKurzbezeichnung();

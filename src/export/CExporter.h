@@ -42,6 +42,11 @@ public:
 
     // Another folder than the stored one for the folder target (kuvex-cli's --to).
     void SetZielordner(std::filesystem::path ordner) { m_zielordner = std::move(ordner); }
+    // Bookings on this day or before are locked; DATEV's batch marks them
+    // so. Without it (the default) no booking is.
+    void SetGesperrtBis(std::optional<CDatum> tag) { m_gesperrtBis = tag; }
+    // The DATEV cash account to use instead of the company record's.
+    void SetKassenkonto(std::string konto) { m_kassenkonto = std::move(konto); }
     // The medium that stands for drive A:; without it the system's is looked up.
     void SetWechselmedium(std::optional<std::filesystem::path> medium) { m_medium = std::move(medium); m_mediumFest = true; }
 
@@ -50,7 +55,8 @@ public:
     // an unknown mode).
     std::string GetTargetPath(const std::string& fileName) const;
     // "export" or the company's short name, made safe, then
-    // "_YYYYMM.zip"; Windows-1252.
+    // "_YYYYMM.zip"; for the DATEV format
+    // "EXTF_Buchungsstapel_<short name>_YYYYMM.csv". Windows-1252.
     std::string GetArchiveName() const;
     // Blanks and the characters a file name cannot hold on Windows become
     // "_"; a colon is kept.
@@ -60,6 +66,9 @@ public:
     bool PruefeZielordner() const;
     bool WriteArchive() const;
     bool RunExport() const;
+    // What the success message adds after a run (the DATEV rounding note),
+    // or "".
+    const std::string& Hinweis() const { return m_hinweis; }
 
     // Each fills an empty table: its header, then its rows.
     void FillFirma(CCsvTable& table) const;
@@ -75,6 +84,7 @@ public:
 
 private:
     std::optional<std::string> Zielordner() const;
+    bool WriteDatev() const;
     CBetrag Prozent(int ustId) const;
 
     CExportWerte m_werte;
@@ -84,4 +94,7 @@ private:
     std::optional<std::filesystem::path> m_zielordner;
     std::optional<std::filesystem::path> m_medium;
     bool m_mediumFest = false;
+    std::optional<CDatum> m_gesperrtBis;
+    std::optional<std::string> m_kassenkonto;
+    mutable std::string m_hinweis;
 };

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <thread>
 
 extern char** environ;
 
@@ -98,15 +99,28 @@ bool CMapiSession::Send(const CMapiMessage& message)
         m_lastError = rc;
         return false;
     }
+    // xdg-email refuses a bad call at once; one that opened the mail
+    // program may run until the user sends, so it is not waited for.
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) {
+    for (int ms = 0; ms < Bedenkzeit; ms += 10) {
+        const pid_t fertig = waitpid(pid, &status, WNOHANG);
+        if (fertig == pid) {
+            m_lastError = WIFEXITED(status) ? FehlerAusStatus(WEXITSTATUS(status)) : EINTR;
+            return m_lastError == 0;
+        }
+        if (fertig < 0 && errno != EINTR) {
             m_lastError = errno;
             return false;
         }
+        ::usleep(10000);
     }
-    m_lastError = WIFEXITED(status) ? FehlerAusStatus(WEXITSTATUS(status)) : EINTR;
-    return m_lastError == 0;
+    std::thread([pid] {
+        int ende = 0;
+        while (waitpid(pid, &ende, 0) < 0 && errno == EINTR) {
+        }
+    }).detach();
+    m_lastError = 0;
+    return true;
 }
 
 bool CMapiSession::Logoff()

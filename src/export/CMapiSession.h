@@ -4,8 +4,9 @@
 // a new message, recipient, subject, body and attachments filled in, and
 // the user sends it from there. "Installed" means xdg-email is on the
 // PATH; a session is nothing more than the promise to use it, so logging
-// on cannot fail. Send waits until xdg-email has returned, because the
-// caller deletes the attachment right afterwards.
+// on cannot fail. Send gives xdg-email a moment to refuse the call and
+// otherwise leaves it running: the mail program reads the attachment
+// when it likes, so the caller keeps it.
 //
 // Failures are kept as errno-style codes, so the program's system-error
 // box can say what went wrong in the system's own words.
@@ -15,6 +16,9 @@
 
 class CMapiSession {
 public:
+    // Milliseconds xdg-email has to fail before it counts as handed over.
+    static constexpr int Bedenkzeit = 500;
+
     // Looks xdg-email up on the PATH.
     CMapiSession();
     ~CMapiSession();

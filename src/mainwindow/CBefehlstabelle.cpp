@@ -94,8 +94,11 @@ void Export(W& w)
 {
     w.RunModal([&] {
         CExportSettingsDlg dlg(w, w.ExportDatei(), w.ProgrammOrdner(), w.Meldungen(), w.Dateidialoge(), &w);
-        if (w.RunDialog(dlg) == QDialog::Accepted)
-            dlg.Einstellungen().Speichern(w.Meldungen());
+        if (w.RunDialog(dlg) != QDialog::Accepted)
+            return;
+        dlg.Einstellungen().Speichern(w.Meldungen());
+        if (dlg.KassenbuchGeaendert())
+            w.FirmaGeaendert();
     });
 }
 

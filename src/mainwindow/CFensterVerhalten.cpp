@@ -78,6 +78,15 @@ void CFensterVerhalten::Verstecken()
     if (!m_fenster.IsAvailable() || m_hidden || !m_fenster.SettlePendingEntry(SettleMode::Ask, true))
         return;
     if (m_tray.IsAvailable()) {
+        // Windows of its own (the help) would stay on screen: Qt hides
+        // only the widgets inside a window with it.
+        m_versteckt.clear();
+        for (QWidget* kind : m_window.findChildren<QWidget*>()) {
+            if (kind->isWindow() && kind->isVisible()) {
+                m_versteckt.emplace_back(kind);
+                kind->hide();
+            }
+        }
         m_window.hide();
         m_window.lower();
     } else {
@@ -88,7 +97,7 @@ void CFensterVerhalten::Verstecken()
 
 void CFensterVerhalten::Zeigen()
 {
-    m_window.showNormal();
+    Anzeigen();
     if (m_hidden) {
         m_hidden = false;
         WendeStayOnTopAn();
@@ -100,6 +109,11 @@ void CFensterVerhalten::Zeigen()
 void CFensterVerhalten::Anzeigen()
 {
     m_window.showNormal();
+    for (const QPointer<QWidget>& kind : m_versteckt) {
+        if (kind)
+            kind->show();
+    }
+    m_versteckt.clear();
 }
 
 void CFensterVerhalten::DoppelKlick()

@@ -11,6 +11,10 @@
 #include "common/CDatenZugriff.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <vector>
 
 class CSettings;
 class QAction;
@@ -45,13 +49,15 @@ public:
     // The window's close box: true when it hid the window (or refused to
     // while a dialog is open) instead of letting it close.
     bool SchliessenAbfangen();
-    // Into the tray: only when no dialog is open, the window is not hidden
-    // already and the booking being typed could be settled.
+    // Into the tray with the program's other windows (the help): only when
+    // no dialog is open, the window is not hidden already and the booking
+    // being typed could be settled.
     void Verstecken();
-    // Back from the tray (ShowFromTray): restored, on top again when the
-    // setting says so, in front.
+    // Back from the tray (ShowFromTray): restored with the windows it hid
+    // (the help), on top again when the setting says so, in front.
     void Zeigen();
-    // The tray's "Anzeigen": shown normally; the hidden flag stays.
+    // The tray's "Anzeigen": shown normally with the windows it hid; the
+    // hidden flag stays.
     void Anzeigen();
     // A double-click on the tray icon: hidden, it shows; shown, it hides.
     void DoppelKlick();
@@ -72,4 +78,5 @@ private:
     QAction* m_oeffnen = nullptr;
     QAction* m_beenden = nullptr;
     bool m_hidden = false;
+    std::vector<QPointer<QWidget>> m_versteckt; // hidden with the window, shown with it
 };

@@ -303,7 +303,12 @@ bool CKassenbuchDlg::CheckNegative()
     const std::optional<CDatum> tag = CNegativPruefung::ErsterNegativerTag(*journal, periode);
     if (!tag)
         return true;
+    // While the box is open a second start must not switch the cash book:
+    // the caller goes on with this one afterwards.
+    const bool vorher = m_available;
+    SetAvailable(false);
     m_messages.Show(CNegativPruefung::Warnung(*tag), UserMessages::Icon::Warning, UserMessages::Buttons::Ok);
+    SetAvailable(vorher);
     return false;
 }
 
@@ -413,8 +418,10 @@ void CKassenbuchDlg::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (SettlePendingEntry(SettleMode::Ask, true))
-        event->accept();
-    else
+    if (!SettlePendingEntry(SettleMode::Ask, true)) {
         event->ignore();
+        return;
+    }
+    event->accept();
+    emit Beendet();
 }

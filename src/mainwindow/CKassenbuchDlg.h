@@ -140,6 +140,11 @@ public:
     void ToggleOption(const char* option);
     bool IsOptionOn(const char* option) const;
 
+signals:
+    // The window has accepted its close: the program ends, whether the
+    // window was shown or hidden in the tray.
+    void Beendet();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

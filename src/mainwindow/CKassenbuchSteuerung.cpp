@@ -1,6 +1,7 @@
 #include "mainwindow/CKassenbuchSteuerung.h"
 
 #include "core/UserMessages.h"
+#include "export/CExportSettings.h"
 #include "mainwindow/CWarteCursor.h"
 #include "platform/FileDialogs.h"
 #include "storage/CProgrammSitzung.h"
@@ -101,7 +102,9 @@ void CKassenbuchSteuerung::New()
     if (name.isEmpty())
         return;
     const std::string path = ToPath(name);
-    if (!Dokument().New(path)) {
+    // The receipt texts start with the accounts of the adviser's chart.
+    const int kontenrahmen = CExportSettings(m_settings.GetAbsolute(CSettings::ExportFile)).Werte().Datev.Kontenrahmen;
+    if (!Dokument().New(path, kontenrahmen)) {
         // The refused name (another program has it) leaves the previous cash
         // book loaded; it was saved just above, and with every command
         // switched off it could not be worked on, so it is closed as after a
@@ -229,7 +232,10 @@ void CKassenbuchSteuerung::ProcessCommandLine(const QStringList& arguments)
         }
         if (!tried && IstDatei(ToPath(argument))) {
             tried = true;
-            OpenFile(ToPath(argument));
+            // The history must name the file from any folder.
+            std::error_code ec;
+            const std::filesystem::path ganz = std::filesystem::absolute(ToPath(argument), ec).lexically_normal();
+            OpenFile(ec ? ToPath(argument) : ganz.string());
         }
     }
     if (!tried)
@@ -238,10 +244,16 @@ void CKassenbuchSteuerung::ProcessCommandLine(const QStringList& arguments)
 
 void CKassenbuchSteuerung::AutosaveTick()
 {
-    if (!m_settings.GetAutosave() || !IsOpen())
+    if (m_settings.GetAutosave())
+        SaveNow();
+}
+
+void CKassenbuchSteuerung::SaveNow()
+{
+    if (!IsOpen())
         return;
-    // A booking being typed stays open: the periodic save neither commits
-    // nor discards it, so only the title is redrawn afterwards.
+    // A booking being typed stays open: this save neither commits nor
+    // discards it, so only the title is redrawn afterwards.
     if (!SaveDocument())
         return;
     SetModified(false);

@@ -82,6 +82,9 @@ public:
 
     // One tick of the autosave timer: saves when the option is on.
     void AutosaveTick();
+    // Saves an open cash book at once, without asking and without touching
+    // the booking being typed (autosave, or the desktop ending the program).
+    void SaveNow();
     QTimer* AutosaveTimer() const { return m_autosave; }
 
     static std::string ToPath(const QString& fileName);

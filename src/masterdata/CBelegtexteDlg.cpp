@@ -76,6 +76,7 @@ CBelegtexteDlg::CBelegtexteDlg(CDatenZugriff& zugriff, UserMessages& messages, Q
     connect(m_ab, &QToolButton::clicked, this, [this] { Verschiebe(1); });
     connect(m_grid, &CStammdatenGrid::MoveRequested, this, &CBelegtexteDlg::Verschiebe);
     connect(m_grid, &CGridCtrl::endLabelEdit, this, &CBelegtexteDlg::UStBearbeitet, Qt::DirectConnection);
+    connect(m_grid, &CGridCtrl::endLabelEdit, this, &CBelegtexteDlg::KontoBearbeitet, Qt::DirectConnection);
     connect(m_speichern, &QPushButton::clicked, this, &CBelegtexteDlg::accept);
     connect(m_abbrechen, &QPushButton::clicked, this, &CBelegtexteDlg::reject);
 }
@@ -115,7 +116,7 @@ void CBelegtexteDlg::FuelleGrid()
     g.SetEditable(true);
     g.SetListMode(true);
     // "Info" takes the rest of the width.
-    g.SetColumns({"Bezeichnung", "Info", "Art", "USt/%", "inaktiv", "Statistik"}, {190, 0, 92, 60, 40, 50});
+    g.SetColumns({"Bezeichnung", "Info", "Art", "USt/%", "inaktiv", "Statistik", "Konto"}, {190, 0, 92, 60, 40, 50, 60});
 
     const CBelegtexte* katalog = m_zugriff.GetBelegtexte();
     const int anzahl = katalog ? katalog->GetCount() : 0;
@@ -136,6 +137,9 @@ void CBelegtexteDlg::FuelleGrid()
         FuelleZeile(r, folge[static_cast<std::size_t>(r - 1)]);
     }
     g.EndUpdate();
+    // The first row has the focus frame, so "&Löschen" has a row to take.
+    if (anzahl > 0)
+        g.SetFocusCell(1, Bezeichnung);
 }
 
 void CBelegtexteDlg::RichteZeileEin(int row)
@@ -169,6 +173,7 @@ void CBelegtexteDlg::FuelleZeile(int row, int eintrag)
     g.SetItemData(row, USt, ustId);
     g.SetCheck(row, Inaktiv, katalog.IsInaktiv(eintrag));
     g.SetCheck(row, Statistik, katalog.IsStatistik(eintrag));
+    g.SetItemText(row, Konto, katalog.GetKonto(eintrag));
     if (katalog.IsSystem(eintrag)) {
         for (int col = Bezeichnung; col <= Inaktiv; ++col)
             g.SetItemState(row, col, g.GetItemState(row, col) | GVIS_READONLY);
@@ -219,6 +224,18 @@ void CBelegtexteDlg::UStBearbeitet(int row, int col, int* answer)
     m_grid->SetItemData(row, col, id);
 }
 
+// An account is up to eight digits (DATEV's longest), or nothing; any
+// other text goes back to what the cell held.
+void CBelegtexteDlg::KontoBearbeitet(int row, int col, int* answer)
+{
+    if (col != Konto)
+        return;
+    const std::string text = m_grid->GetItemText(row, col);
+    const bool ziffern = std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!ziffern || text.size() > 8)
+        *answer = -1;
+}
+
 void CBelegtexteDlg::NeueZeile()
 {
     const int row = m_grid->GetRowCount();
@@ -233,14 +250,16 @@ void CBelegtexteDlg::LoescheZeilen()
     if (m_grid->IsEditing())
         m_grid->EndEditing();
     const CCellRange range = m_grid->GetSelectedCellRange();
-    if (!range.IsValid())
-        return;
     std::vector<int> zeilen;
-    for (int r = range.minRow; r <= range.maxRow; ++r) {
+    for (int r = range.IsValid() ? range.minRow : 1; range.IsValid() && r <= range.maxRow; ++r) {
         // Rows already deleted are hidden; they are not asked about again.
         if (m_grid->IsCellSelected(r, Bezeichnung) && m_grid->IsRowShown(r))
             zeilen.push_back(r);
     }
+    // Nothing selected: the row with the focus frame is the one meant.
+    const CCellID fokus = m_grid->GetFocusCell();
+    if (zeilen.empty() && fokus.row >= 1 && m_grid->IsRowShown(fokus.row))
+        zeilen.push_back(fokus.row);
     if (zeilen.empty())
         return;
     const char* frage = zeilen.size() == 1 ? FrageEintrag : FrageEintraege;

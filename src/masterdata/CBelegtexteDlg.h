@@ -1,7 +1,8 @@
 #pragma once
 // "Belegtexte für das Kassenbuch": the receipt-text catalogue of the open
 // cash book in one grid, a row per text in its display order: name, info,
-// receipt or payment, VAT rate, inactive and statistics. Rows are added,
+// receipt or payment, VAT rate, inactive, statistics and the adviser's
+// account (editable for system texts too). Rows are added,
 // deleted (hidden until the save) and moved; system texts keep all but
 // their statistics box. The dialog works on its grid only: the catalogue
 // changes when "&Speichern" has passed its checks (no empty rows, no name
@@ -23,7 +24,7 @@ class CBelegtexteDlg : public QDialog {
     Q_OBJECT
 public:
     // The grid's columns.
-    enum Spalte { Bezeichnung, Info, Art, USt, Inaktiv, Statistik, SpaltenZahl };
+    enum Spalte { Bezeichnung, Info, Art, USt, Inaktiv, Statistik, Konto, SpaltenZahl };
 
     static const char* const FrageEintrag;       // "Wollen Sie diesen Eintrag wirklich löschen"
     static const char* const FrageEintraege;     // "Wollen Sie diese Einträge wirklich löschen"
@@ -66,6 +67,7 @@ private:
     bool IstGeloescht(int row) const;
     void MarkiereGeloescht(int row);
     void UStBearbeitet(int row, int col, int* answer);
+    void KontoBearbeitet(int row, int col, int* answer);
     // Both in CBelegtexteDlgSpeichern.cpp.
     Pruefung Pruefe();
     void Schreibe(CBelegtexte& katalog) const;

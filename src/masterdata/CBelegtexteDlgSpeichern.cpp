@@ -11,6 +11,19 @@
 #include <algorithm>
 #include <functional>
 
+namespace {
+
+// The catalogue reads names without the blanks around them: so must the
+// checks, or "Zwei " would pass beside "Zwei".
+std::string Getrimmt(const std::string& text)
+{
+    const char* const leer = " \t\r\n";
+    const std::size_t anfang = text.find_first_not_of(leer);
+    return anfang == std::string::npos ? std::string() : text.substr(anfang, text.find_last_not_of(leer) - anfang + 1);
+}
+
+} // namespace
+
 void CBelegtexteDlg::accept()
 {
     if (m_grid->IsEditing())
@@ -38,10 +51,8 @@ CBelegtexteDlg::Pruefung CBelegtexteDlg::Pruefe()
 {
     using M = UserMessages;
     const int letzte = m_grid->GetRowCount() - 1;
-    // Deleted rows take part too: a name deleted here is still in the
-    // catalogue until the save has gone through.
     for (int r = 1; r <= letzte; ++r) {
-        if (m_grid->GetItemText(r, Bezeichnung).empty() || m_grid->GetItemText(r, Art).empty()
+        if (Getrimmt(m_grid->GetItemText(r, Bezeichnung)).empty() || m_grid->GetItemText(r, Art).empty()
             || m_grid->GetItemText(r, USt).empty()) {
             m_grid->SelectRow(r);
             switch (m_messages.Show(LeereZeile, M::Icon::Question, M::Buttons::YesNoCancel)) {
@@ -56,9 +67,12 @@ CBelegtexteDlg::Pruefung CBelegtexteDlg::Pruefe()
                 return Pruefung::Bleiben;
             }
         }
-        const std::string name = m_grid->GetItemText(r, Bezeichnung);
+        // A deleted row leaves the catalogue with this save: its name is free.
+        if (IstGeloescht(r))
+            continue;
+        const std::string name = Getrimmt(m_grid->GetItemText(r, Bezeichnung));
         for (int spaeter = r + 1; spaeter <= letzte; ++spaeter) {
-            if (m_grid->GetItemText(spaeter, Bezeichnung) != name)
+            if (IstGeloescht(spaeter) || Getrimmt(m_grid->GetItemText(spaeter, Bezeichnung)) != name)
                 continue;
             m_grid->SelectRow(spaeter);
             if (m_messages.Show(DoppelterText, M::Icon::Warning, M::Buttons::OkCancel) == M::Answer::Cancel)
@@ -97,6 +111,8 @@ void CBelegtexteDlg::Schreibe(CBelegtexte& katalog) const
             const std::string art = g.GetItemText(r, Art);
             katalog.SetEinAus(i, art == "Ausgaben" ? -1 : art == "Einnahmen" ? 1 : 0);
         }
+        if (geaendert(r, Konto))
+            katalog.SetKonto(i, g.GetItemText(r, Konto));
         katalog.SetSort(i, r);
         katalog.SetInaktiv(i, g.GetCheck(r, Inaktiv));
         katalog.SetStatistik(i, g.GetCheck(r, Statistik));

@@ -60,6 +60,8 @@ void ScriptedUserMessages::ShowSystemError(int code)
 
 UserMessages::Answer ScriptedUserMessages::Record(Box box)
 {
+    if (m_onShow)
+        m_onShow(box);
     if (box.buttons == Buttons::Ok) {
         box.answer = Answer::Ok;
     } else if (m_queue.empty()) {

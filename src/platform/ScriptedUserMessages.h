@@ -43,6 +43,9 @@ public:
     // Answer for questions nobody scripted; initially Cancel.
     void SetDefaultAnswer(Answer answer);
     void SetOnUnexpected(std::function<void(const Box&)> hook);
+    // Runs while each box is open, before it is answered: what the user
+    // or another program might do meanwhile.
+    void SetOnShow(std::function<void(const Box&)> hook) { m_onShow = std::move(hook); }
 
     const std::vector<Box>& Boxes() const { return m_boxes; }
     std::size_t Count() const { return m_boxes.size(); }
@@ -62,4 +65,5 @@ private:
     std::deque<Answer> m_queue;
     Answer m_default = Answer::Cancel;
     std::function<void(const Box&)> m_onUnexpected;
+    std::function<void(const Box&)> m_onShow;
 };

@@ -41,8 +41,14 @@ int CMonatsUebersichtZeilen::Wochentag(int jahr, int monat, int tag)
 
 int CMonatsUebersichtZeilen::Kalenderwoche(int jahr, int monat, int tag)
 {
-    const int t = static_cast<int>(TageSeit1970(jahr, monat, tag) - TageSeit1970(jahr, 1, 1));
-    return (t - Wochentag(jahr, monat, tag) + 6) / 7 + 1;
+    // A week belongs to the year that holds its Thursday.
+    const std::int64_t donnerstag = TageSeit1970(jahr, monat, tag) - Wochentag(jahr, monat, tag) + 3;
+    int wochenjahr = jahr;
+    if (donnerstag < TageSeit1970(jahr, 1, 1))
+        wochenjahr = jahr - 1;
+    else if (donnerstag >= TageSeit1970(jahr + 1, 1, 1))
+        wochenjahr = jahr + 1;
+    return static_cast<int>((donnerstag - TageSeit1970(wochenjahr, 1, 1)) / 7 + 1);
 }
 
 void CMonatsUebersichtZeilen::Baue(const CBuchungen& journal, int jahr, int monat)

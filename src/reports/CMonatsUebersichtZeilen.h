@@ -33,8 +33,9 @@ public:
     void Baue(const CBuchungen& journal, int jahr, int monat);
     const std::vector<Zeile>& Zeilen() const { return m_zeilen; }
 
-    // Week 1 is the week, Monday to Sunday, that holds 1 January; the
-    // weeks count on from there.
+    // The week as German calendars count it (ISO 8601, DIN 1355): weeks
+    // run Monday to Sunday, week 1 is the one that holds 4 January, so
+    // early January days may be in week 52 or 53 of the year before.
     static int Kalenderwoche(int jahr, int monat, int tag);
     // 0 Monday ... 6 Sunday.
     static int Wochentag(int jahr, int monat, int tag);

@@ -35,6 +35,20 @@ QFont CReportPage::MakeFont(unsigned flags, int points) const
     return font;
 }
 
+QFont CReportPage::SchriftFuer(unsigned flags, int points, const QString& text, double width) const
+{
+    QFont font = MakeFont(flags, points);
+    // A little air, so that a shrunk amount does not touch its neighbour.
+    const double platz = (width - 0.04) * m_dpiX;
+    // Cut off, a wide amount would lose its leading digits.
+    for (int px = font.pixelSize(); px > 1; px = std::max(1, px * 9 / 10)) {
+        font.setPixelSize(px);
+        if (QFontMetricsF(font, m_painter.device()).horizontalAdvance(text) <= platz)
+            break;
+    }
+    return font;
+}
+
 int CReportPage::AlignmentOf(unsigned flags)
 {
     int a = (flags & Zentriert) ? Qt::AlignHCenter : (flags & Rechts) ? Qt::AlignRight : Qt::AlignLeft;
@@ -58,7 +72,8 @@ void CReportPage::PrintInRect(double top, double left, double bottom, double rig
     m_painter.save();
     if (flags & Rahmen)
         m_painter.drawRect(rect);
-    m_painter.setFont(MakeFont(flags, points));
+    m_painter.setFont((flags & Einzeilig) ? SchriftFuer(flags, points, text, rect.width() / m_dpiX)
+                                          : MakeFont(flags, points));
     m_painter.setPen(m_colour);
     m_painter.drawText(rect, AlignmentOf(flags), text);
     m_painter.restore();

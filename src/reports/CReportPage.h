@@ -38,7 +38,7 @@ public:
     double Offset() const { return m_offset; }
 
     // Nothing is drawn when the rectangle starts right of or below the
-    // printable area.
+    // printable area. A one-line text too wide for it gets a smaller font.
     void PrintInRect(double top, double left, double bottom, double right, unsigned flags, int points,
                      const QString& text);
     // From x to the right edge; returns the y just below the text.
@@ -60,6 +60,9 @@ public:
     QPainter& Painter() { return m_painter; }
 
     QFont MakeFont(unsigned flags, int points) const;
+    // The font a one-line text is drawn in: MakeFont's, made smaller until
+    // the text fits `width` inches.
+    QFont SchriftFuer(unsigned flags, int points, const QString& text, double width) const;
     static int AlignmentOf(unsigned flags);
 
 private:

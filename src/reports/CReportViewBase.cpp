@@ -6,6 +6,9 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPicture>
+
+#include <algorithm>
 
 #include "core/CAtomicFile.h"
 #include "core/CFirma.h"
@@ -21,13 +24,18 @@ bool CReportViewBase::Drucke(QPagedPaintDevice& device, int von, int bis)
     if (!PrepareLines())
         return false;
     device.setPageOrientation(QPageLayout::Landscape);
+    const double dpiX = device.logicalDpiX();
+    const double dpiY = device.logicalDpiY();
+    const int zeilen = MissZeilenProSeite(device.width() / dpiX, device.height() / dpiY, dpiX, dpiY);
+    if (zeilen != m_rowsPerPage) {
+        m_rowsPerPage = zeilen;
+        PrepareLines();
+    }
     const int erste = von > 0 ? std::min(von, m_pageCount) : 1;
     const int letzte = bis > 0 ? std::min(bis, m_pageCount) : m_pageCount;
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    const double dpiX = device.logicalDpiX();
-    const double dpiY = device.logicalDpiY();
     for (int seite = erste; seite <= letzte; ++seite) {
         if (seite > erste)
             device.newPage();
@@ -45,6 +53,26 @@ void CReportViewBase::ZeichneSeite(QPainter& painter, double width, double heigh
     m_usableWidth = surface.Right() - LeftMargin;
     PrintReportPage(page);
     m_page = nullptr;
+}
+
+int CReportViewBase::MissZeilenProSeite(double width, double height, double dpiX, double dpiY)
+{
+    // The title block grows with the company name's lines; where the table
+    // starts is learnt from a first page drawn into nothing.
+    QPicture probe;
+    {
+        QPainter painter(&probe);
+        ZeichneSeite(painter, width, height, dpiX, dpiY, 1);
+    }
+    // The line engines let a page run two rows past the count they are
+    // given (the cash report's day sum and spacer, the statistics' balance).
+    const int passen = static_cast<int>((FooterTop(height) - m_tableTop) / RowHeight) - 2;
+    return std::clamp(passen, 1, StandardZeilen);
+}
+
+double CReportViewBase::FooterTop(double height)
+{
+    return height - 0.35;
 }
 
 bool CReportViewBase::SchreibePdf(const QString& pfad)
@@ -122,14 +150,14 @@ void CReportViewBase::PrintFooter(const QString& mitte)
 {
     CReportPage& p = *m_page;
     const int klein = FontSize - 2;
-    const double textTop = p.Bottom() - 0.3;
+    const double textTop = FooterTop(p.Bottom()) + 0.05;
     // A thin rule across the band's width, on the device like the band.
     QPainter& painter = p.Painter();
     painter.save();
     QPen pen(Qt::black);
     pen.setWidth(std::max(1, p.ToDeviceY(0.01)));
     painter.setPen(pen);
-    const int linie = p.ToDeviceY(textTop - 0.05);
+    const int linie = p.ToDeviceY(FooterTop(p.Bottom()));
     painter.drawLine(p.ToDeviceX(LeftMargin - 0.1), linie, p.ToDeviceX(m_usableWidth + 0.1), linie);
     painter.restore();
 

@@ -3,7 +3,9 @@
 // or print job starts (which fixes the page count), then every page is
 // drawn in one layout: three title lines, the coloured column header band,
 // rows of a fixed height, the footer with the print time and "Seite n von
-// m". Preview, printer and PDF all draw through Drucke.
+// m". Preview, printer and PDF all draw through Drucke. A page holds 30
+// rows, fewer only when a tall title (a company name of many lines) leaves
+// no room for them above the footer.
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +47,7 @@ public:
     const CReportDaten& Daten() const { return m_daten; }
 
     static constexpr double RowHeight = 0.18;
+    static constexpr int StandardZeilen = 30;
     static constexpr int FontSize = 10;
     static constexpr double LeftMargin = 0.3;
     static constexpr double RightMargin = 0.3;
@@ -63,9 +66,15 @@ protected:
     void SetPageCount(int pages) { m_pageCount = pages < 1 ? 1 : pages; }
 
 private:
+    // How many rows fit between the table's top and the footer on a page
+    // of that size, at most StandardZeilen; the lines must be prepared.
+    int MissZeilenProSeite(double width, double height, double dpiX, double dpiY);
+    // Where the footer's rule runs; rows end above it.
+    static double FooterTop(double height);
+
     CReportDaten m_daten;
     int m_pageCount = 1;
-    int m_rowsPerPage = 30;
+    int m_rowsPerPage = StandardZeilen;
     double m_tableTop = 1.45;
     double m_usableWidth = 0.0;
     int m_currentPage = 0;

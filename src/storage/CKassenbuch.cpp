@@ -92,7 +92,7 @@ void CKassenbuch::Discard()
     m_abschluesse = CKassenabschluesse();
 }
 
-bool CKassenbuch::New(const std::string& path)
+bool CKassenbuch::New(const std::string& path, int kontenrahmen)
 {
     CFileLock fresh;
     bool keep = false;
@@ -106,7 +106,7 @@ bool CKassenbuch::New(const std::string& path)
         TakeLock(fresh, keep);
     m_lastError.clear();
     m_buchungen = std::make_unique<CBuchungen>();
-    m_belegtexte = std::make_unique<CBelegtexte>();
+    m_belegtexte = std::make_unique<CBelegtexte>(kontenrahmen);
     m_firma = std::make_unique<CFirma>();
     return true;
 }
@@ -209,6 +209,9 @@ void CKassenbuch::LoadProtokoll(CZipReader& zip, const std::string& journal)
     case CZipReader::Result::Ok:
         m_protokoll = std::make_unique<CProtokoll>(std::move(bytes));
         m_protokoll->PruefeJournal(journal);
+        // A log means locked bookings whatever the company record says: the
+        // flag goes back, so that the log cannot vanish unnoticed later.
+        m_firma->SetGoBD();
         break;
     case CZipReader::Result::NotFound:
         // Saved by a program that knew nothing of the log: the flag it kept

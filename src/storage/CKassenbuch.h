@@ -46,10 +46,11 @@ public:
     CKassenbuch(const CKassenbuch&) = delete;
     CKassenbuch& operator=(const CKassenbuch&) = delete;
 
-    // An empty journal, the default catalogue and a blank company record
-    // under `path`; nothing is written until Save. False (with a message,
-    // document unchanged) only when another program has `path` open.
-    bool New(const std::string& path);
+    // An empty journal, the default catalogue (with the accounts of chart
+    // kontenrahmen, 3 or 4) and a blank company record under `path`;
+    // nothing is written until Save. False (with a message, document
+    // unchanged) only when another program has `path` open.
+    bool New(const std::string& path, int kontenrahmen = 3);
     // Loads the archive at `path`. False when another program has it open
     // (message shown, document unchanged), when it cannot be opened (system
     // error shown, document unchanged), or when its content is missing or

@@ -18,7 +18,12 @@
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QAction>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -119,6 +124,29 @@ TEST_F(Start, OpensTheFileArgumentAndWritesSettingsAndCashBookAtTheEnd)
     ASSERT_TRUE(zweite.Start({}, false));
     EXPECT_EQ(zweite.Window()->windowTitle(), "Kuvex - Kiosk <Kiosk.kbx>");
     zweite.Finish();
+}
+
+TEST_F(Start, EndingWhileHiddenInTheTrayEndsTheEventLoopAndSavesTheBooking)
+{
+    LegeOrdnerAn();
+    const std::string kasse = LegeKasseAn("Kiosk.kbx");
+    const std::vector<std::function<void()>> enden = {
+        [&] { tray.OpenMenu()->findChild<QAction*>(QStringLiteral("trayBeenden"))->trigger(); },
+        [] { std::raise(SIGTERM); },
+    };
+    for (std::size_t i = 0; i < enden.size(); ++i) {
+        CKassenbuchApp app(ordner, messages, dialogs, modal, tray, Optionen());
+        ASSERT_TRUE(app.Start({QString::fromStdString(kasse), QStringLiteral("/hide")}));
+        QTRY_VERIFY(!app.Window()->isVisible());
+        app.Window()->GetBuchungen()->AddItem();
+        QTimer frist;
+        QObject::connect(&frist, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+        frist.start(5000);
+        QTimer::singleShot(0, enden[i]);
+        EXPECT_EQ(QCoreApplication::exec(), 0) << i;
+        app.Finish();
+        EXPECT_EQ(Buchungen(kasse), static_cast<int>(i) + 1);
+    }
 }
 
 TEST_F(Start, FatalErrorKeepsTheCashBookAndRescuesTheBookingsBesideIt)

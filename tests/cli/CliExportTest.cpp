@@ -125,3 +125,40 @@ TEST_F(CliExport, MonthIsRequiredAndChecked)
     EXPECT_EQ(Cli({"export", m_kasse}).Fehler, "Die Option --month fehlt.\n");
     EXPECT_TRUE(fs::is_empty(m_ordner.Pfad() / "Data" / "Export"));
 }
+
+TEST_F(CliExport, DatevWritesTheMonthsBatchOrRefusesWithStatusOne)
+{
+    const fs::path ziel = m_ordner.Pfad() / "stb";
+    fs::create_directories(ziel);
+    const std::vector<std::string> lauf = {"datev", m_kasse, "--month", "2004-03", "--to", ziel.string()};
+    CliErgebnis e = Cli(lauf);
+    EXPECT_EQ(e.Status, 1);
+    EXPECT_EQ(e.Aus, "");
+    EXPECT_NE(e.Fehler.find("Der DATEV-Buchungsstapel wurde nicht geschrieben:\n- Die Beraternummer fehlt"),
+              std::string::npos) << e.Fehler;
+    EXPECT_NE(e.Fehler.find("- Die Mandantennummer fehlt"), std::string::npos) << e.Fehler;
+    EXPECT_TRUE(fs::is_empty(ziel));
+
+    std::vector<std::string> falsch = lauf;
+    falsch.insert(falsch.end(), {"--skr", "05"});
+    e = Cli(falsch);
+    EXPECT_EQ(e.Status, 1);
+    EXPECT_EQ(e.Fehler, "Die Option --skr nimmt 03 oder 04.\n");
+
+    std::vector<std::string> richtig = lauf;
+    richtig.insert(richtig.end(), {"--berater", "1001", "--mandant", "7", "--skr", "03"});
+    e = Cli(richtig);
+    const fs::path datei = ziel / "EXTF_Buchungsstapel_export_200403.csv";
+    ASSERT_EQ(e.Status, 0) << e.Fehler;
+    EXPECT_EQ(e.Aus, datei.string() + "\n");
+    const std::string bytes = Lies(datei);
+    const std::string rest = std::string(100, ';') + "0" + std::string(11, ';') + "\r\n";
+    EXPECT_NE(bytes.find("\"Kuvex\";\"\";1001;7;20040101;4;20040301;20040331;\"Kassenbuch 03/2004\";\"\";1;0;0;\"EUR\";;\"\";;;"
+                         "\"03\";;;\"\";\"\"\r\nUmsatz (ohne Soll/Haben-Kz);"),
+              std::string::npos);
+    EXPECT_EQ(bytes.substr(bytes.find("\r\n", bytes.find("\r\n") + 2) + 2),
+              "2,50;\"H\";;;;;1000;4910;\"7\";0703;\"1\";;;\"Porto, Marken; \"\"Sonder\"\"\"" + rest
+                  + "100,00;\"S\";;;;;1000;8400;;0803;\"2\";;;\"Verkauf, Teil 1\"" + rest
+                  + "5,50;\"H\";;;;;1000;4910;\"8\";0803;\"2\";;;\"Porto\"" + rest);
+    EXPECT_EQ(Lies(m_ordner.Pfad() / "export.xml"), m_exportXml);
+}

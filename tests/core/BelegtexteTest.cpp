@@ -243,3 +243,28 @@ TEST(Belegtexte, SavedCatalogueReadsBackTheSame)
 }
 
 } // namespace
+
+TEST(Belegtexte, AccountsOfBothChartsAndOfOlderFiles)
+{
+    const char* const skr03[] = {"9000", "1360", "1360", "4980", "0480", "4910", "1800", "8400", "0490"};
+    const char* const skr04[] = {"9000", "1460", "1460", "6850", "0670", "6800", "2100", "4400", "0690"};
+    const CBelegtexte b03, b04(4);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(b03.GetKonto(i), skr03[i]) << i;
+        EXPECT_EQ(b04.GetKonto(i), skr04[i]) << i;
+        EXPECT_EQ(b03.GetBU(i), "") << i;
+    }
+    // A file from before the accounts: empty, and setting adds the element
+    // so the value is saved and read back.
+    std::istringstream alt("<Belege><Beleg><Bezeichnung>Porto</Bezeichnung><EinAus>-1</EinAus></Beleg></Belege>");
+    CBelegtexte a(alt);
+    ASSERT_TRUE(a.LoadOk());
+    EXPECT_EQ(a.GetKonto(0), "");
+    EXPECT_TRUE(a.SetKonto(0, "4910"));
+    EXPECT_TRUE(a.SetBU(0, "9"));
+    EXPECT_FALSE(a.SetKonto(1, "4910"));
+    std::istringstream in(Gespeichert(a));
+    const CBelegtexte wieder(in);
+    EXPECT_EQ(wieder.GetKonto(0), "4910");
+    EXPECT_EQ(wieder.GetBU(0), "9");
+}

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
 #include <sstream>
 
 using namespace exportkasse;
@@ -61,7 +63,7 @@ TEST(CsvTabellen, BuchungenWithSplitsQuotesAmountsAndTheMonthEnd)
                   // point to it. A line break alone is not quoted.
                   "42;2;3;0;2004-03-05;Aufteilung;\"Markt \"\"Nord\"\"\";12.5;7.6005;EUR;0;\r\n"
                   "42;3;3;2;2004-03-05;Verkauf;;12.5;0;EUR;7.6;CH\r\n"
-                  "42;4;3;2;2004-03-05;Porto;Zeile1\r\nZeile2;0;7.6;EUR;20;A\r\n"
+                  "42;4;3;2;2004-03-05;Porto;\"Zeile1\r\nZeile2\";0;7.6;EUR;20;A\r\n"
                   "42;5;3;2;2004-03-05;Rundung;;0;0.0005;EUR;8;DE\r\n"
                   // April is left out; the ids go on after the split
                   // booking, and one without lines is its top row alone.
@@ -130,7 +132,7 @@ TEST(CsvTabellen, FirmaIsOneRowInWindows1252)
 {
     Kasse k;
     EXPECT_EQ(Bytes(k, Tabelle::Firma, k.Daten()),
-              kFirmaKopf + "42;M\xFCller & S\xF6hne\\r\\nFiliale;;;Nord/S\xFC" "d Kasse;Hauptstra\xDF" "e 1;1010;Wien;"
+              kFirmaKopf + "42;\"M\xFCller & S\xF6hne\r\nFiliale\";;;Nord/S\xFC" "d Kasse;Hauptstra\xDF" "e 1;1010;Wien;"
                            "\xD6sterreich;EUR;3;\"Kasse; \"\"Nord\"\"\"\r\n");
 }
 
@@ -148,7 +150,7 @@ TEST(CsvTabellen, EmptyCashBookGivesHeadersAndTheCompanyRow)
     EXPECT_EQ(Bytes(k, Tabelle::Belegtexte, daten), kBelegKopf);
 }
 
-TEST(CsvTabellen, TextFieldsAreQuotedOnlyForQuoteOrSeparator)
+TEST(CsvTabellen, TextFieldsAreQuotedForQuoteSeparatorOrLineBreak)
 {
     const struct {
         const char* text;
@@ -160,7 +162,9 @@ TEST(CsvTabellen, TextFieldsAreQuotedOnlyForQuoteOrSeparator)
         {"a;b", ';', "\"a;b\""},
         {"sagt \"ja\"", ';', "\"sagt \"\"ja\"\"\""},
         {"\"", ';', "\"\"\"\""},
-        {"zwei\r\nZeilen", ';', "zwei\r\nZeilen"},
+        {"zwei\r\nZeilen", ';', "\"zwei\r\nZeilen\""},
+        {"nur\nLF", ';', "\"nur\nLF\""},
+        {"nur\rCR", ';', "\"nur\rCR\""},
         {"a,b;c", ',', "\"a,b;c\""},
         {"\x80 5", ';', "\x80 5"},
     };
@@ -168,6 +172,28 @@ TEST(CsvTabellen, TextFieldsAreQuotedOnlyForQuoteOrSeparator)
         std::ostringstream out;
         WriteCsvField(out, f.text, f.trenner);
         EXPECT_EQ(out.str(), f.feld) << f.text;
+    }
+}
+
+TEST(CsvTabellen, EveryTableReadsBackInPythonWithTheHeadersFieldCountOnEveryRow)
+{
+    Kasse k;
+    k.FuelleJournal();
+    const std::filesystem::path datei = k.Ordner() / "tabelle.csv";
+    // The field counts of all rows, then the number of rows.
+    const std::pair<Tabelle, std::string> faelle[] = {
+        {Tabelle::Firma, "{12} 2\n"}, {Tabelle::Belegtexte, "{5} 4\n"}, {Tabelle::Buchungen, "{12} 8\n"}};
+    for (const auto& [tabelle, erwartet] : faelle) {
+        std::ofstream(datei, std::ios::binary) << Bytes(k, tabelle, k.Daten());
+        const std::string befehl = "python3 -c 'import csv, sys; r = list(csv.reader(open(sys.argv[1], "
+                                   "encoding=\"cp1252\", newline=\"\"), delimiter=\";\")); "
+                                   "print({len(x) for x in r}, len(r))' " + datei.string();
+        FILE* python = popen(befehl.c_str(), "r");
+        ASSERT_NE(python, nullptr);
+        char zeile[64] = {};
+        const std::string gelesen(zeile, std::fread(zeile, 1, sizeof zeile - 1, python));
+        EXPECT_EQ(pclose(python), 0);
+        EXPECT_EQ(gelesen, erwartet) << static_cast<int>(tabelle);
     }
 }
 

@@ -12,6 +12,8 @@
 #include <minizip/unzip.h>
 
 #include <cerrno>
+#include <chrono>
+#include <thread>
 #include <cstdlib>
 #include <ctime>
 #include <tuple>
@@ -97,15 +99,18 @@ protected:
         return ok;
     }
     // A stand-in xdg-email: writes its arguments one per line, keeps a copy
-    // of the attachment as a mail program would read it, exits with status.
-    std::string XdgEmail(int status) const
+    // of the attachment as a mail program would read it `warten` seconds
+    // after it was started, exits with status.
+    std::string XdgEmail(int status, int warten = 0) const
     {
         const fs::path bin = k.Ordner() / "bin";
         fs::create_directories(bin);
         const std::string log = (k.Ordner() / "argumente").string();
+        const std::string anhang = (k.Ordner() / "anhang.zip").string();
         std::ofstream(bin / "xdg-email") << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> " << log << "; done\n"
-                                         << "while [ $# -gt 0 ]; do [ \"$1\" = --attach ] && cp \"$2\" "
-                                         << (k.Ordner() / "anhang.zip").string() << "; shift; done\nexit " << status << "\n";
+                                         << "sleep " << warten << "\nwhile [ $# -gt 0 ]; do [ \"$1\" = --attach ] && cp \"$2\" "
+                                         << anhang << ".tmp && mv " << anhang << ".tmp " << anhang
+                                         << "; shift; done\nexit " << status << "\n";
         fs::permissions(bin / "xdg-email", fs::perms::owner_all);
         return bin.string() + ":/usr/bin:/bin";
     }
@@ -151,7 +156,7 @@ TEST_F(ExportLauf, TargetPathForEachModeWithEitherSeparator)
         {0, "/srv/export", "/srv/export/x.zip"},
         {0, "/srv/export/", "/srv/export/x.zip"},
         {1, "", "/media/anna/STICK/x.zip"},
-        {2, "/srv/export", fs::current_path().string() + "/x.zip"},
+        {2, "/srv/export", "/srv/export/x.zip"},
         {3, "/srv/export", ""},
     };
     for (const auto& f : faelle) {
@@ -226,18 +231,26 @@ TEST(Wechselmedium, TheFirstMountRightBelowTheUsersMediaFolder)
     EXPECT_EQ(CWechselmedium::Finde(tabelle, ""), std::nullopt);
 }
 
-TEST_F(ExportLauf, MailHandsSubjectBodyAndArchiveToXdgEmailThenDeletesIt)
+TEST_F(ExportLauf, MailHandsTheArchiveOverWithoutWaitingAndKeepsItInTheExportFolder)
 {
     k.werte.SendTo = "steuer@example.org";
-    EXPECT_TRUE(MailLauf(k.Ordner() / "hier", XdgEmail(0)));
-    EXPECT_EQ(meldungen.Count(), 0u);
-    const std::string archiv = (k.Ordner() / "hier" / kArchiv).string();
-    EXPECT_EQ(Lies(k.Ordner() / "argumente"),
-              "--subject\nDatenexport aus 'Kuvex - das Kassenbuch'\n--body\nDatenexport aus 'Kuvex - das Kassenbuch'\n"
-              "--attach\n" + archiv + "\nsteuer@example.org\n");
-    // The mail program could read the whole archive; afterwards it is gone.
-    EXPECT_EQ(Oeffne(k.Ordner() / "anhang.zip").size(), 3u);
-    EXPECT_FALSE(fs::exists(archiv));
+    const fs::path archiv = k.Ordner() / "Data" / "Export" / kArchiv;
+    // Seconds until the mail program reads the attachment (the user presses Send).
+    for (const int warten : {0, 2}) {
+        fs::remove(k.Ordner() / "argumente");
+        fs::remove(k.Ordner() / "anhang.zip");
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(MailLauf(k.Ordner() / "hier", XdgEmail(0, warten)));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(1500)) << warten;
+        for (int i = 0; i < 500 && !fs::exists(k.Ordner() / "anhang.zip"); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_EQ(meldungen.Count(), 0u);
+        EXPECT_EQ(Lies(k.Ordner() / "argumente"),
+                  "--subject\nDatenexport aus 'Kuvex - das Kassenbuch'\n--body\nDatenexport aus 'Kuvex - das "
+                  "Kassenbuch'\n--attach\n" + archiv.string() + "\nsteuer@example.org\n");
+        EXPECT_EQ(Oeffne(k.Ordner() / "anhang.zip").size(), 3u) << warten;
+        EXPECT_TRUE(fs::exists(archiv));
+    }
 }
 
 TEST_F(ExportLauf, MailFailuresAreShownAndTheArchiveIsDeletedAllTheSame)
@@ -245,15 +258,16 @@ TEST_F(ExportLauf, MailFailuresAreShownAndTheArchiveIsDeletedAllTheSame)
     EXPECT_FALSE(MailLauf(k.Ordner() / "ohne", (k.Ordner() / "ohne").string()));
     ASSERT_EQ(meldungen.Count(), 1u);
     EXPECT_EQ(meldungen.Last().text, "Auf dem System ist kein MAPI installiert. Somit kann kein Mail gesendet werden");
-    EXPECT_TRUE(fs::is_empty(k.Ordner() / "ohne"));
+    EXPECT_TRUE(fs::is_empty(k.Ordner() / "Data" / "Export"));
 
     EXPECT_FALSE(MailLauf(k.Ordner() / "hier", XdgEmail(4)));
     ASSERT_EQ(meldungen.Count(), 2u);
     EXPECT_EQ(meldungen.Last().systemError, EIO);
-    EXPECT_TRUE(fs::is_empty(k.Ordner() / "hier"));
+    EXPECT_TRUE(fs::is_empty(k.Ordner() / "Data" / "Export"));
     // An empty recipient is left for the user to fill in.
     const std::string argumente = Lies(k.Ordner() / "argumente");
-    EXPECT_EQ(argumente.substr(argumente.rfind("--attach")), "--attach\n" + (k.Ordner() / "hier" / kArchiv).string() + "\n");
+    EXPECT_EQ(argumente.substr(argumente.rfind("--attach")),
+              "--attach\n" + (k.Ordner() / "Data" / "Export" / kArchiv).string() + "\n");
 }
 
 TEST(ExportSettings, ShippedFileHoldsEveryKeyAtItsDefault)

@@ -227,6 +227,30 @@ TEST_F(BuchungFluss, NegativeCashIsReportedWithItsFirstDayWhenTheOptionIsOn)
     EXPECT_EQ(messages.Count(), 1u);
 }
 
+TEST_F(BuchungFluss, AHandOverDuringTheNegativeCashWarningLeavesTheCashBookInPlace)
+{
+    Oeffne({{CDatum::FromYMD(2004, 3, 1), CBetrag(100000), {}}});
+    const std::string andere = LegeKasseAn("Andere.kbx", {}, "Kiosk");
+    Aktion("actionWarnNegative")->trigger();
+    messages.SetOnShow([&](const ScriptedUserMessages::Box& box) {
+        if (box.icon == UserMessages::Icon::Warning)
+            fenster->Aufwecken(3, andere);
+    });
+    // Each amount leaves the cash negative.
+    for (const char* betrag : {"10,01", "2"}) {
+        Knopf("buttonNeu")->click();
+        PickInOpenList(fenster->Eingabe(), "Porto");
+        TypeInto(fenster->Eingabe(), 1, 5, betrag);
+        Knopf("buttonSpeichern")->click();
+        ASSERT_GE(messages.Count(), 2u);
+        // Recorded first: the box it came up in is recorded when answered.
+        EXPECT_EQ(messages.Boxes()[messages.Count() - 2].text, CKassenbuchDlg::DialogOffen);
+        EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Kuvex - Laden <Laden.kbx>")) << betrag;
+        EXPECT_EQ(fenster->Liste().GetSelectedBooking(), Anzahl() - 1) << betrag;
+    }
+    messages.SetOnShow(nullptr);
+}
+
 TEST_F(BuchungFluss, CtrlGNoMakes20000BookingsAndCancelNone)
 {
     Oeffne({});

@@ -154,6 +154,22 @@ TEST_F(DateiFluss, NewRefusedForALockedNameLeavesNoCashBookOpen)
     EXPECT_EQ(settings->GetHistoryEntry(0), laden);
 }
 
+TEST_F(DateiFluss, ARelativeNameFromTheCommandLineEntersTheHistoryAsTheFullPath)
+{
+    const std::filesystem::path vorher = std::filesystem::current_path();
+    Start();
+    for (const char* name : {"A.kbx", "./B.kbx", "Backup/../C.kbx"}) {
+        const std::string kasse = LegeKasseAn(std::filesystem::path(name).filename().string(), {});
+        std::filesystem::create_directories(std::filesystem::path(kasse).parent_path() / "Backup");
+        std::filesystem::current_path(std::filesystem::path(kasse).parent_path());
+        fenster->ProcessCommandLine({QString::fromLatin1(name)});
+        std::filesystem::current_path(vorher);
+        EXPECT_EQ(settings->GetHistoryEntry(0), kasse) << name;
+        for (int i = 1; i < 4; ++i)
+            EXPECT_NE(settings->GetHistoryEntry(i), name);
+    }
+}
+
 TEST_F(DateiFluss, OpenMakesBackupsStartsAutosaveAndNamesTheCompany)
 {
     const std::string laden = LegeKasseAn("Laden.kbx", {{CDatum::FromYMD(2004, 3, 15), CBetrag(10000), {}}},

@@ -17,9 +17,11 @@
 #include <QDialog>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QTest>
 #include <QUrl>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
@@ -217,6 +219,26 @@ TEST_F(FensterVerhalten, WakeUpShowsAndWithAFileSavesTheOpenOneFirst)
     CKassenbuch alte(still);
     ASSERT_TRUE(alte.Open(laden));
     EXPECT_EQ(alte.GetBuchungen()->GetCount(), 1);
+}
+
+TEST_F(FensterVerhalten, AnOpenHelpWindowHidesAndComesBackWithTheWindow)
+{
+    OeffneLaden();
+    fenster->Hilfe(1);
+    const QPointer<CHilfeFenster> hilfe = fenster->HilfeFenster();
+    ASSERT_TRUE(hilfe && hilfe->isVisible());
+    // Back by a double-click on the icon, then by the tray's "Anzeigen".
+    for (const char* zurueck : {"doppelklick", "trayAnzeigen"}) {
+        tray.DoubleClick();
+        EXPECT_FALSE(fenster->isVisible());
+        EXPECT_FALSE(hilfe->isVisible()) << zurueck;
+        if (std::strcmp(zurueck, "doppelklick") == 0)
+            tray.DoubleClick();
+        else
+            Tray(zurueck)->trigger();
+        EXPECT_TRUE(fenster->isVisible());
+        EXPECT_TRUE(hilfe->isVisible()) << zurueck;
+    }
 }
 
 TEST_F(FensterVerhalten, AutosaveRewritesAnUnchangedCashBookAndWithoutOneDoesNothing)

@@ -72,7 +72,7 @@ TEST_F(GoBDFluss, SwitchReverseCorrectAndTheListMarks)
     EXPECT_EQ(fenster->GetBuchungen()->GetItem(2).Notiz, "Storno zu Nr. 1");
     CBuchungListe& liste = fenster->Liste();
     ASSERT_EQ(liste.GetRowCount(), 4);
-    EXPECT_EQ(liste.GetItemText(1, 2), "Nr. 1 storniert durch Nr. 3");
+    EXPECT_EQ(liste.GetItemText(1, 2), "storniert durch Nr. 3");
     EXPECT_EQ(liste.GetItemFgColour(1, 1), QColor(128, 128, 128));
     EXPECT_EQ(liste.GetItemFgColour(2, 1), QColor());
     QDir().mkpath(QStringLiteral("/work/shots"));

@@ -81,9 +81,11 @@ TEST_F(BelegtexteDlgTest, FillsRowsInSortOrderWithKindRateAndGreySystemText)
     ASSERT_EQ(saetze.size(), 6u);
     EXPECT_EQ(saetze[1], "19,00% (Regelsatz)");
     int andere = 0;
-    for (int col = 0; col < 6; ++col) {
+    for (int col = 0; col < CBelegtexteDlg::SpaltenZahl; ++col) {
         EXPECT_EQ(Grid().GetItemBkColour(9, col), kGrau) << col;
-        EXPECT_EQ(Grid().IsCellEditable(9, col), col == 5) << col;
+        // The account is the adviser's choice, also for a system text.
+        EXPECT_EQ(Grid().IsCellEditable(9, col), col == CBelegtexteDlg::Statistik || col == CBelegtexteDlg::Konto)
+            << col;
         EXPECT_TRUE(Grid().IsCellEditable(8, col)) << col;
         const QString titel = Cp1252::ToQString(Grid().GetItemText(0, col));
         EXPECT_GE(Grid().GetColumnWidth(col), Grid().fontMetrics().horizontalAdvance(titel)) << col;
@@ -126,21 +128,57 @@ TEST_F(BelegtexteDlgTest, EmptyRowQuestionAnsweredYesNoAndCancel)
     }
 }
 
-TEST_F(BelegtexteDlgTest, DuplicateIsRefusedEvenAgainstADeletedRow)
+TEST_F(BelegtexteDlgTest, SaveComparesTrimmedNamesAndLeavesDeletedRowsOut)
 {
-    Oeffne();
-    Loesche({6});   // Porto
-    EXPECT_EQ(messages.Last().text, "Wollen Sie diesen Eintrag wirklich l\xF6schen");
-    EXPECT_EQ(messages.Last().buttons, UserMessages::Buttons::YesNo);
-    EXPECT_EQ(Grid().GetRowHeight(6), 0);
-    NeueZeile(QStringLiteral("Porto"), QStringLiteral("Ausg"), QStringLiteral("19"));
-    for (A antwort : {A::Ok, A::Cancel}) {
-        messages.Queue(antwort);
+    const std::string doppelt = "Eine Kurzbezeichnung darf nur einmal vorkommen. \xC4ndern Sie den Text!";
+    const struct {
+        const char* name;
+        bool altePortoWeg, neueWeg;
+        std::string frage;   // answered Cancel; none: saved with `portos` entries "Porto"
+        int portos;
+    } faelle[] = {
+        {"Porto ", false, false, doppelt, 1},
+        {" Porto", false, false, doppelt, 1},
+        {"   ", false, false, "Eine leere Zeile wurde entdeckt, wollen sie diese Zeile l\xF6schen?", 1},
+        {"Porto", true, false, "", 1},
+        {"Porto", true, true, "", 0},   // deleted, added again, deleted again
+    };
+    for (const auto& f : faelle) {
+        Oeffne();
+        if (f.altePortoWeg)
+            Loesche({ZeileMit(Grid(), "Porto")});
+        NeueZeile(QString::fromLatin1(f.name), QStringLiteral("Ausg"), QStringLiteral("19"));
+        if (f.neueWeg)
+            Loesche({10});
+        messages.Queue(A::Cancel);
         Klicke("buttonSpeichern");
-        EXPECT_EQ(messages.Last().text, "Eine Kurzbezeichnung darf nur einmal vorkommen. \xC4ndern Sie den Text!");
-        EXPECT_EQ(messages.Last().buttons, UserMessages::Buttons::OkCancel);
-        EXPECT_EQ(dlg->isVisible(), antwort == A::Ok);
-        EXPECT_EQ(zugriff.Katalog(), vorher);
+        EXPECT_EQ(messages.PendingAnswers() ? std::string() : messages.Last().text, f.frage) << f.name;
+        int portos = 0;
+        for (int i = 0; i < Katalog().GetCount(); ++i)
+            portos += Katalog().GetBezeichnung(i) == "Porto";
+        EXPECT_EQ(portos, f.portos) << f.name;
+    }
+}
+
+TEST_F(BelegtexteDlgTest, DeleteRightAfterOpeningTakesTheRowWithTheFocusFrame)
+{
+    Katalog().SetSort(0, 99);   // the system text last
+    // Keys pressed on the grid first; none leaves row 1.
+    for (const Qt::Key taste : {Qt::Key_unknown, Qt::Key_Down}) {
+        Oeffne();
+        const int vorher = Katalog().GetCount();
+        Grid().setFocus();
+        if (taste != Qt::Key_unknown)
+            QTest::keyClick(&Grid(), taste);
+        const int zeile = Grid().GetFocusCell().row;
+        ASSERT_GE(zeile, 1);
+        const std::string name = Grid().GetItemText(zeile, 0);
+        messages.Queue(A::Yes);
+        Klicke("buttonLoeschen");
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(Grid().GetRowHeight(zeile), 0) << name;
+        Klicke("buttonSpeichern");
+        EXPECT_EQ(Katalog().GetCount(), vorher - 1) << name;
     }
 }
 
@@ -250,3 +288,22 @@ TEST_F(BelegtexteDlgTest, NewRowAndVatChoiceAreStoredWithTheRatesId)
 }
 
 } // namespace
+
+TEST_F(BelegtexteDlgTest, AccountColumnIsEditableForSystemTextsAndSurvivesSaveAndReopen)
+{
+    Oeffne(true);
+    const int anfang = ZeileMit(Grid(), "Anfangsbestand");
+    const int porto = ZeileMit(Grid(), "Porto");
+    EXPECT_EQ(Grid().GetItemText(porto, CBelegtexteDlg::Konto), "4910");
+    TypeInto(Grid(), anfang, CBelegtexteDlg::Konto, QStringLiteral("9008"));
+    TypeInto(Grid(), porto, CBelegtexteDlg::Konto, QStringLiteral("49a"));   // not an account: refused
+    NeueZeile(QStringLiteral("Miete"), QStringLiteral("Ausgaben"), QStringLiteral("19"));
+    TypeInto(Grid(), Grid().GetRowCount() - 1, CBelegtexteDlg::Konto, QStringLiteral("4210"));
+    Klicke("buttonSpeichern");
+    EXPECT_EQ(Katalog().GetKonto(0), "9008");
+    EXPECT_EQ(Katalog().GetKonto(5), "4910");
+    EXPECT_EQ(Katalog().GetKonto(9), "4210");
+    Oeffne();
+    EXPECT_EQ(Grid().GetItemText(ZeileMit(Grid(), "Anfangsbestand"), CBelegtexteDlg::Konto), "9008");
+    EXPECT_EQ(Grid().GetItemText(ZeileMit(Grid(), "Miete"), CBelegtexteDlg::Konto), "4210");
+}

@@ -19,20 +19,26 @@ TEST(MonatsUebersichtZeilen, DaysOfFebruary)
     }
 }
 
-TEST(MonatsUebersichtZeilen, WeekNumbersOf2006)
+TEST(MonatsUebersichtZeilen, IsoWeekNumbersInYearsBeginningOnEachWeekday)
 {
-    EXPECT_EQ(U::Kalenderwoche(2006, 1, 1), 1);    // a Sunday
-    EXPECT_EQ(U::Kalenderwoche(2006, 1, 2), 2);
-    EXPECT_EQ(U::Kalenderwoche(2006, 7, 2), 27);
-    EXPECT_EQ(U::Kalenderwoche(2006, 7, 3), 28);
-    EXPECT_EQ(U::Kalenderwoche(2006, 12, 31), 53);
-    EXPECT_EQ(U::Kalenderwoche(2004, 1, 1), 1);    // a Thursday
-    EXPECT_EQ(U::Kalenderwoche(2004, 1, 5), 2);
+    const struct {
+        int jahr, monat, tag, woche;
+    } faelle[] = {
+        {2007, 1, 1, 1},   {2007, 12, 31, 1},                      // begins on a Monday
+        {2008, 1, 1, 1},   {2008, 12, 28, 52},                     // Tuesday
+        {2014, 1, 1, 1},   {2014, 12, 29, 1},                      // Wednesday
+        {2004, 1, 1, 1},   {2004, 1, 5, 2},    {2004, 12, 31, 53}, // Thursday
+        {2010, 1, 1, 53},  {2010, 1, 3, 53},   {2010, 1, 4, 1},    // Friday
+        {2011, 1, 1, 52},  {2011, 1, 3, 1},    {2011, 12, 31, 52}, // Saturday
+        {2006, 1, 1, 52},  {2006, 1, 2, 1},    {2006, 7, 3, 27},  {2006, 12, 31, 52}, // Sunday
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(U::Kalenderwoche(f.jahr, f.monat, f.tag), f.woche) << f.jahr << "-" << f.monat << "-" << f.tag;
     U u;
     u.Baue(CBuchungen(), 2006, 7);
-    EXPECT_EQ(u.Zeilen()[0].Texte[0], "KW 27");   // Saturday 1 July, the week of Monday 26 June
+    EXPECT_EQ(u.Zeilen()[0].Texte[0], "KW 26");   // Saturday 1 July, the week of Monday 26 June
     EXPECT_EQ(u.Zeilen()[1].Texte[0], "");
-    EXPECT_EQ(u.Zeilen()[2].Texte[0], "KW 28");
+    EXPECT_EQ(u.Zeilen()[2].Texte[0], "KW 27");
     EXPECT_EQ(u.Zeilen()[2].Texte[1], "Mo, 03.");
 }
 

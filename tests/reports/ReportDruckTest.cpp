@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
@@ -133,6 +135,55 @@ TEST(ReportDruck, FooterCountsAllPagesAlsoForARange)
     EXPECT_TRUE(text.contains(QStringLiteral("Gedruckt am 05.03.2004 um 14:07")));
     EXPECT_TRUE(text.contains(QStringLiteral("Summen/Tagessaldo")));
     EXPECT_FALSE(text.contains(QStringLiteral("Anfangsbestand")));   // on page 1
+}
+
+TEST(ReportDruck, EveryRowIsPrintedOnceUnderATitleOfOneToEightLines)
+{
+    Fixture f;
+    for (int k = 100; k < 170; ++k) {
+        Buche(f.journal, Tag(2004, 3, 1 + k % 28), {"S" + std::to_string(k), Eur(1)}, "R" + std::to_string(k));
+        const int i = f.texte.AddEntry();
+        f.texte.SetBezeichnung(i, "S" + std::to_string(k));
+        f.texte.SetEinAus(i, 1);
+        f.texte.SetStatistik(i, true);
+    }
+    std::string name = "Zeile 1";
+    for (int zeilen = 1; zeilen <= 8; ++zeilen, name += "\r\nZeile " + std::to_string(zeilen)) {
+        f.firma.SetName(name);
+        CKassabuchReportView kasse(f.Daten(2004, 3, 1, true));
+        CStatistikReportView statistik(f.Daten(2004, 3, 1, true));
+        for (const auto& [view, zeichen] : {std::pair<CReportViewBase*, char>{&kasse, 'R'}, {&statistik, 'S'}}) {
+            const QString text = PdfText(*view);
+            if (text.isEmpty())
+                GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+            for (int k = 100; k < 170; ++k)
+                EXPECT_EQ(text.count(QStringLiteral("%1%2").arg(QLatin1Char(zeichen)).arg(k)), 1)
+                    << zeilen << " lines, " << zeichen << k;
+        }
+    }
+}
+
+TEST(ReportPage, WideAmountsGetAFontInWhichTheyFitTheirColumn)
+{
+    Fixture f;
+    CStatistikReportView view(f.Daten(2004, 3, 1, true));
+    ASSERT_TRUE(view.PrepareLines());
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&puffer);
+    pdf.setResolution(600);
+    QPainter painter(&pdf);
+    view.ZeichneSeite(painter, 11.2, 7.7, 600, 600, 1); // fixes the columns' widths
+    const CReportPage seite(painter, 11.2, 7.7, 600, 600);
+    // The largest amount the entry takes, the sum from the issue, a year of the largest.
+    for (const std::int64_t raw : {CBetrag::kHoechstbetrag, std::int64_t{10000016633200}, -CBetrag::kHoechstbetrag * 12})
+        for (int spalte = 1; spalte < 11; ++spalte) {
+            const QString text = QString::fromLatin1(FormatBetragAnzeige(CBetrag(raw)));
+            const QFont font = seite.SchriftFuer(view.GetColumnFormat(spalte) | CReportPage::Fett,
+                                                 CReportViewBase::FontSize, text, view.GetColumnWidth(spalte));
+            EXPECT_LE(QFontMetricsF(font, &pdf).horizontalAdvance(text), view.GetColumnWidth(spalte) * 600) << spalte;
+        }
+    painter.end();
 }
 
 TEST(ReportDruck, NothingToPrepareFromPrintsNothing)

@@ -53,6 +53,8 @@ CExportPropPageMain::CExportPropPageMain(const std::filesystem::path& programmOr
     : QWidget(parent), m_programmOrdner(programmOrdner), m_dateien(dateien), m_messages(messages)
 {
     setObjectName(QStringLiteral("exportPropPageMain"));
+    m_format = Benannt(new QComboBox(this), "comboFormat");
+    m_format->addItems({QStringLiteral("Kuvex-Export (ZIP)"), QStringLiteral("DATEV-Buchungsstapel")});
     m_pfad = Benannt(new QRadioButton(QStringLiteral("Pfad"), this), "radioPfad");
     m_diskette = Benannt(new QRadioButton(QStringLiteral("Diskette (A:)"), this), "radioDiskette");
     m_email = Benannt(new QRadioButton(QString::fromUtf8("E-Mail-Empfänger:"), this), "radioEMail");
@@ -103,7 +105,13 @@ CExportPropPageMain::CExportPropPageMain(const std::filesystem::path& programmOr
     auto* knopf = new QHBoxLayout;
     knopf->addStretch(1);
     knopf->addWidget(m_export);
+    auto* format = new QHBoxLayout;
+    auto* formatLabel = Benannt(new QLabel(QStringLiteral("&Format"), this), "labelFormat");
+    formatLabel->setBuddy(m_format);
+    format->addWidget(formatLabel);
+    format->addWidget(m_format, 1);
     auto* seite = new QVBoxLayout(this);
+    seite->addLayout(format);
     seite->addWidget(zielBox);
     seite->addWidget(zeitBox);
     seite->addStretch(1);
@@ -118,6 +126,7 @@ void CExportPropPageMain::Load(const CExportSettings& einstellungen, const IDatu
     const CExportWerte w = einstellungen.Werte();
     m_ordner->setText(Cp1252::ToQString(w.Path));
     m_empfaenger->setText(Cp1252::ToQString(w.SendTo));
+    m_format->setCurrentIndex(w.Format == CExportSettings::FormatDatev ? 1 : 0);
     if (QAbstractButton* knopf = m_ziel->button(w.Mode))
         knopf->setChecked(true);
     // The month the main window shows, not the one stored: the user exports
@@ -137,6 +146,8 @@ void CExportPropPageMain::Save(CExportSettings& einstellungen) const
                             Cp1252::FromQString(m_empfaenger->text()).value_or(std::string()));
     if (m_ziel->checkedId() >= 0)
         einstellungen.SetInt(CExportSettings::Mode, m_ziel->checkedId());
+    einstellungen.SetInt(CExportSettings::Format,
+                         m_format->currentIndex() == 1 ? CExportSettings::FormatDatev : CExportSettings::FormatZip);
     // An empty list keeps the stored month rather than storing year 1999
     // or month 0.
     if (m_monat->currentIndex() >= 0)

@@ -1,5 +1,6 @@
 #pragma once
-// Page "Export" of the export sheet: where the archive goes (a folder,
+// Page "Export" of the export sheet: which format (the archive of three
+// tables or DATEV's booking batch), where the file goes (a folder,
 // the removable medium that stands for drive A:, or a mail recipient),
 // up to which month the bookings go out, and the button that runs the
 // export at once. The year and month shown are the main window's.
@@ -40,6 +41,7 @@ private:
     std::filesystem::path m_programmOrdner;
     FileDialogs& m_dateien;
     UserMessages& m_messages;
+    QComboBox* m_format = nullptr;
     QButtonGroup* m_ziel = nullptr;
     QRadioButton* m_pfad = nullptr;
     QRadioButton* m_diskette = nullptr;

@@ -1,6 +1,8 @@
 #pragma once
-// The export sheet "Export": page "Export" (target and month, and the
-// button that exports at once) and page "Daten" (client and cash box).
+// The export sheet "Export": page "Export" (format, target and month, and
+// the button that exports at once), page "Daten" (client and cash box) and
+// page "DATEV" (what the adviser's DATEV needs, and this cash book's cash
+// account, which OK puts into the company record in memory).
 // The export settings are loaded when the sheet is made and live as long
 // as it does. "&Export" takes the pages' values into them in memory and
 // runs one export; the sheet stays open for the next. OK takes the values
@@ -15,6 +17,7 @@
 
 class CDatenZugriff;
 class CExportPropPageData;
+class CExportPropPageDatev;
 class CExportPropPageMain;
 class FileDialogs;
 class QTabWidget;
@@ -34,6 +37,8 @@ public:
     // how it went. False when a field was refused or the export failed.
     bool Exportieren();
     void accept() override;
+    // After OK: the cash account changed, so the cash book has changes.
+    bool KassenbuchGeaendert() const { return m_kassenbuchGeaendert; }
 
 private:
     bool UebernehmeSeiten();
@@ -45,4 +50,6 @@ private:
     QTabWidget* m_seiten = nullptr;
     CExportPropPageMain* m_main = nullptr;
     CExportPropPageData* m_daten = nullptr;
+    CExportPropPageDatev* m_datev = nullptr;
+    bool m_kassenbuchGeaendert = false;
 };

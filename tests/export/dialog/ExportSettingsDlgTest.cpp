@@ -1,4 +1,4 @@
-// The export sheet as the user meets it: its two pages filled from
+// The export sheet as the user meets it: its three pages filled from
 // export.xml and the main window's month, "&Export" running at once with
 // the sheet left open, OK taking every field, the German refusal of an
 // empty number, and the folder browser.
@@ -140,14 +140,15 @@ protected:
 
 } // namespace
 
-TEST_F(ExportSettingsDlgTest, TwoPagesOkCancelAndTheFirstIdsHidden)
+TEST_F(ExportSettingsDlgTest, ThreePagesOkCancelAndTheFirstIdsHidden)
 {
     Oeffne();
     EXPECT_EQ(dlg->windowTitle(), "Export");
     auto* tabs = Kind<QTabWidget>("tabsExport");
-    ASSERT_EQ(tabs->count(), 2);
+    ASSERT_EQ(tabs->count(), 3);
     EXPECT_EQ(tabs->tabText(0), "Export");
     EXPECT_EQ(tabs->tabText(1), "Daten");
+    EXPECT_EQ(tabs->tabText(2), "DATEV");
     const auto knoepfe = Kind<QDialogButtonBox>("buttonBox")->buttons();
     ASSERT_EQ(knoepfe.size(), 2) << "no Apply, no Help";
     EXPECT_EQ(Kind<QPushButton>("buttonOk")->text(), "OK");
@@ -216,7 +217,11 @@ TEST_F(ExportSettingsDlgTest, OkTakesEveryFieldOfBothPages)
               "\t\t<KassenBezeichnung>S\xFC" "d</KassenBezeichnung>\n\t</Mandanten>\n\t<Belegtexte>\n"
               "\t\t<FirstId>5</FirstId>\n\t</Belegtexte>\n\t<Buchungen>\n\t\t<FirstId>9</FirstId>\n"
               "\t\t<Year>2005</Year>\n\t\t<Month>12</Month>\n\t</Buchungen>\n\t<EMail>\n"
-              "\t\t<SendTo>b\xFCro@example.org</SendTo>\n\t</EMail>\n</Export>\n");
+              "\t\t<SendTo>b\xFCro@example.org</SendTo>\n\t</EMail>\n"
+              // The DATEV settings an older file lacked, at their defaults.
+              "\t<Format>0</Format>\n\t<DATEV>\n\t\t<Kontenrahmen>3</Kontenrahmen>\n\t\t<Beraternummer />\n"
+              "\t\t<Mandantennummer />\n\t\t<WJBeginn>1</WJBeginn>\n\t\t<Sachkontenlaenge>4</Sachkontenlaenge>\n"
+              "\t\t<Diktatkuerzel />\n\t</DATEV>\n</Export>\n");
 }
 
 TEST_F(ExportSettingsDlgTest, ExportRunsAtOnceAndKeepsTheSheetOpen)
@@ -303,4 +308,52 @@ TEST_F(ExportSettingsDlgTest, FolderBrowserStartsAtTheFieldsFolderAndFillsIt)
     waehlen->click();
     EXPECT_EQ(Feld("editPfad")->text(), "/srv/steuer");
     EXPECT_TRUE(Kind<QRadioButton>("radioPfad")->isChecked());
+}
+
+TEST_F(ExportSettingsDlgTest, DatevPageRefusesWhatDatevWouldAndOkPutsTheCashAccountIntoTheCashBook)
+{
+    Oeffne();
+    dlg->show();
+    auto* kassenkonto = Feld("editKassenkonto");
+    EXPECT_EQ(kassenkonto->placeholderText(), "1000");
+    Kind<QComboBox>("comboKontenrahmen")->setCurrentIndex(1);
+    EXPECT_EQ(kassenkonto->placeholderText(), "1600");
+    const std::pair<const char*, const char*> falsch[] = {
+        {"editBeraternummer", "Die Beraternummer liegt zwischen 1001 und 9999999."},
+        {"editMandantennummer", "Die Mandantennummer liegt zwischen 1 und 99999."},
+        {"editSachkontenlaenge", "Die Sachkontenl\xE4nge liegt zwischen 4 und 8."},
+        {"editKassenkonto", "Das Kassenkonto hat h\xF6" "chstens so viele Ziffern, wie die Sachkontenl\xE4nge angibt."}};
+    for (const auto& [name, text] : falsch) {
+        Tippe(Feld(name), name == std::string("editSachkontenlaenge") ? QStringLiteral("9") : QStringLiteral("100000000"));
+        messages.Clear();
+        Kind<QPushButton>("buttonOk")->click();
+        ASSERT_EQ(messages.Count(), 1u) << name;
+        EXPECT_EQ(messages.Last().text, text);
+        EXPECT_EQ(Kind<QTabWidget>("tabsExport")->currentIndex(), 2);
+        Tippe(Feld(name), name == std::string("editSachkontenlaenge") ? QStringLiteral("4") : QString());
+    }
+    Tippe(Feld("editBeraternummer"), QStringLiteral("29098"));
+    Tippe(Feld("editMandantennummer"), QStringLiteral("55003"));
+    Tippe(Feld("editDiktatkuerzel"), QStringLiteral("wd"));
+    Tippe(kassenkonto, QStringLiteral("1610"));
+    Kind<QComboBox>("comboWjBeginn")->setCurrentIndex(6);
+    Kind<QComboBox>("comboFormat")->setCurrentIndex(1);
+
+    // "&Export" writes the month's batch with the account as typed; the
+    // cash book changes only on OK.
+    messages.Clear();
+    Kind<QPushButton>("buttonExport")->click();
+    const fs::path datei = Ordner() / "Data" / "Export" / "EXTF_Buchungsstapel_Laden_200403.csv";
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().text, "Die Daten wurden erfolgreich exportiert\n" + datei.string());
+    EXPECT_NE(Lies(datei).find(";29098;55003;20030701;4;20040301;20040331;\"Kassenbuch 03/2004\";\"WD\";"),
+              std::string::npos);
+    EXPECT_EQ(zugriff.firma.GetKassenkonto(), "");
+    Kind<QPushButton>("buttonOk")->click();
+    EXPECT_EQ(dlg->result(), QDialog::Accepted);
+    EXPECT_TRUE(dlg->KassenbuchGeaendert());
+    EXPECT_EQ(zugriff.firma.GetKassenkonto(), "1610");
+    for (const char* teil : {"<Format>1</Format>", "<Kontenrahmen>4</Kontenrahmen>", "<Beraternummer>29098<",
+                             "<Mandantennummer>55003<", "<WJBeginn>7</WJBeginn>", "<Diktatkuerzel>WD<"})
+        EXPECT_NE(Gespeichert().find(teil), std::string::npos) << teil;
 }
