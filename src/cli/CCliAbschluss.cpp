@@ -2,6 +2,7 @@
 // and closes a day exactly as the dialog does (and writes the count sheet
 // as a PDF on request); `closes` lists the closes of a month.
 #include "cli/CCliProgramm.h"
+#include "cli/CCliAusgabe.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,13 +21,9 @@
 #include "storage/CProgrammSitzung.h"
 #include "storage/CTagesabschluss.h"
 
-namespace {
+using cli_ausgabe::Zeile;
 
-void Ausgabe(const std::string& cp1252)
-{
-    std::fputs(Windows1252::ToUtf8(cp1252).c_str(), stdout);
-    std::fputc('\n', stdout);
-}
+namespace {
 
 struct CCliPosten {
     std::string Nennwert;
@@ -107,13 +104,13 @@ void CCliProgramm::Close(const CCliArgumente& a)
         kasse, CZaehlprotokoll::Erstelle(*kasse.GetBuchungen(), tag, waehrung, zeilen, summe), CDatum::Now(),
         static_cast<std::int64_t>(std::time(nullptr)));
 
-    Ausgabe("Kassenabschluss vom " + abschluss.Tag.ToDisplay());
+    Zeile("Kassenabschluss vom " + abschluss.Tag.ToDisplay());
     for (const CZaehlposten& p : abschluss.Zaehlung)
         if (p.Anzahl > 0)
-            Ausgabe(CZaehlprotokoll::NennwertText(p.Nennwert) + "\t" + std::to_string(p.Anzahl) + "\t"
+            Zeile(CZaehlprotokoll::NennwertText(p.Nennwert) + "\t" + std::to_string(p.Anzahl) + "\t"
                     + FormatBetragAnzeige(p.Summe()));
     for (const auto& [titel, wert] : CZaehlprotokollView::Kennzahlen(abschluss))
-        Ausgabe(titel + "\t" + wert);
+        Zeile(titel + "\t" + wert);
     if (pdf) {
         CReportDaten daten;
         daten.firma = kasse.GetFirma();
@@ -129,11 +126,11 @@ void CCliProgramm::Closes(const CCliArgumente& a)
         throw CCliFehler("Die Option --month fehlt.");
     const CCliDatum m = CCliWerte::Monat("--month", *monat);
     Oeffnen(a.Datei());
-    Ausgabe("Datum\tGez\xE4hlt\tKassenbestand\tDifferenz\tBuchung\tProtokoll");
+    Zeile("Datum\tGez\xE4hlt\tKassenbestand\tDifferenz\tBuchung\tProtokoll");
     for (const CKassenabschluss& k : Kasse().GetKassenabschluesse().Alle()) {
         if (k.Tag.Year() != m.Jahr || k.Tag.Month() != m.Monat)
             continue;
-        Ausgabe(k.Tag.ToDisplay() + "\t" + FormatBetragAnzeige(k.Gezaehlt) + "\t" + FormatBetragAnzeige(k.Buchbestand)
+        Zeile(k.Tag.ToDisplay() + "\t" + FormatBetragAnzeige(k.Gezaehlt) + "\t" + FormatBetragAnzeige(k.Buchbestand)
                 + "\t" + FormatBetragAnzeige(k.Differenz) + "\t" + CZaehlprotokollView::BuchungText(k) + "\t"
                 + (k.ProtokollNr ? "Nr. " + std::to_string(k.ProtokollNr) + " \xB7 " + k.ProtokollHash : ""));
     }

@@ -1,6 +1,7 @@
 // kuvex-cli's report and overview: the same engines and page drawing as the
 // window's preview, the PDF written without any window on screen.
 #include "cli/CCliProgramm.h"
+#include "cli/CCliAusgabe.h"
 
 #include <QFile>
 
@@ -22,15 +23,7 @@
 #include "storage/CKassenbuch.h"
 #include "storage/CProgrammSitzung.h"
 
-namespace {
-
-void Ausgabe(const std::string& cp1252)
-{
-    std::fputs(Windows1252::ToUtf8(cp1252).c_str(), stdout);
-    std::fputc('\n', stdout);
-}
-
-} // namespace
+using cli_ausgabe::Zeile;
 
 void CCliProgramm::Report(const CCliArgumente& a)
 {
@@ -102,11 +95,11 @@ void CCliProgramm::Overview(const CCliArgumente& a)
     std::string kopf;
     for (const char* k : CMonatsUebersichtZeilen::Spaltenkoepfe())
         kopf += (kopf.empty() ? "" : "\t") + std::string(k);
-    Ausgabe(kopf);
+    Zeile(kopf);
     for (const CMonatsUebersichtZeilen::Zeile& z : zeilen.Zeilen()) {
         std::string zeile;
         for (std::size_t c = 0; c < z.Texte.size(); ++c)
             zeile += (c ? "\t" : "") + z.Texte[c];
-        Ausgabe(zeile);
+        Zeile(zeile);
     }
 }

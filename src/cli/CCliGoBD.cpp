@@ -1,6 +1,7 @@
 // kuvex-cli's verbs of locked bookings: check the log, switch the locking
 // on, and print the log of a month.
 #include "cli/CCliProgramm.h"
+#include "cli/CCliAusgabe.h"
 
 #include <cstdio>
 
@@ -14,24 +15,8 @@
 #include "storage/CKassenbuch.h"
 #include "storage/CProgrammSitzung.h"
 
-namespace {
-
-void Ausgabe(const std::string& cp1252)
-{
-    std::fputs(Windows1252::ToUtf8(cp1252).c_str(), stdout);
-    std::fputc('\n', stdout);
-}
-
-// A field on one line whatever the log holds.
-std::string Feld(std::string text)
-{
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20)
-            c = ' ';
-    return text;
-}
-
-} // namespace
+using cli_ausgabe::Feld;
+using cli_ausgabe::Zeile;
 
 void CCliProgramm::Verify(const CCliArgumente& a)
 {
@@ -39,15 +24,15 @@ void CCliProgramm::Verify(const CCliArgumente& a)
     Oeffnen(a.Datei(), false);
     const CKassenbuch& kasse = Kasse();
     if (!kasse.IsGoBD()) {
-        Ausgabe("Dieses Kassenbuch f\xFChrt kein Protokoll: seine Buchungen sind nicht festgeschrieben.");
+        Zeile("Dieses Kassenbuch f\xFChrt kein Protokoll: seine Buchungen sind nicht festgeschrieben.");
         return;
     }
     if (kasse.IsNurLesen()) {
-        Ausgabe(kasse.Manipulation());
+        Zeile(kasse.Manipulation());
         throw CCliFehler("", 1);
     }
     const CProtokoll& log = *kasse.GetProtokoll();
-    Ausgabe("Protokoll in Ordnung: " + std::to_string(log.GetCount()) + " Eintr\xE4ge, letzter Hash "
+    Zeile("Protokoll in Ordnung: " + std::to_string(log.GetCount()) + " Eintr\xE4ge, letzter Hash "
             + log.LetzterHash());
 }
 
@@ -56,7 +41,7 @@ void CCliProgramm::GoBD(const CCliArgumente& a)
     Oeffnen(a.Datei());
     Kasse().SchalteGoBDEin();
     Speichern();
-    Ausgabe("Die Buchungen sind jetzt festgeschrieben (GoBD). Das l\xE4sst sich nicht r\xFC" "ckg\xE4ngig machen.");
+    Zeile("Die Buchungen sind jetzt festgeschrieben (GoBD). Das l\xE4sst sich nicht r\xFC" "ckg\xE4ngig machen.");
 }
 
 void CCliProgramm::Protokoll(const CCliArgumente& a)
@@ -88,11 +73,11 @@ void CCliProgramm::Protokoll(const CCliArgumente& a)
     std::string kopf;
     for (const char* k : CProtokollZeilen::Spaltenkoepfe())
         kopf += (kopf.empty() ? "" : "\t") + std::string(k);
-    Ausgabe(kopf);
+    Zeile(kopf);
     for (const CProtokollZeilen::Zeile& z : zeilen.Zeilen()) {
         std::string zeile;
         for (std::size_t c = 0; c < z.Texte.size(); ++c)
             zeile += (c ? "\t" : "") + Feld(z.Texte[c]);
-        Ausgabe(zeile);
+        Zeile(zeile);
     }
 }

@@ -1,4 +1,5 @@
 #include "cli/CCliProgramm.h"
+#include "cli/CCliAusgabe.h"
 
 #include <cstdio>
 #include <ctime>
@@ -30,6 +31,9 @@
 
 namespace fs = std::filesystem;
 
+using cli_ausgabe::Feld;
+using cli_ausgabe::Zeile;
+
 namespace {
 
 // The most bookings one generate run could make: as many of the smallest
@@ -39,21 +43,6 @@ namespace {
 constexpr std::int64_t kHoechstzahl = static_cast<std::int64_t>(
     (buchungen_format::kMaxFileSize - buchungen_format::kHeaderSize)
     / (buchungen_format::kRecordFixedSize + buchungen_format::kLineFixedSize + 10));
-
-void Zeile(const std::string& cp1252)
-{
-    std::fputs(Windows1252::ToUtf8(cp1252).c_str(), stdout);
-    std::fputc('\n', stdout);
-}
-
-// A list field on one line whatever the journal holds.
-std::string Feld(std::string text)
-{
-    for (char& c : text)
-        if (static_cast<unsigned char>(c) < 0x20)
-            c = ' ';
-    return text;
-}
 
 CPeriode Periode(const CCliArgumente& a)
 {
@@ -353,7 +342,7 @@ void CCliProgramm::Exportiere(const CCliArgumente& a, const CExportWerte& werte)
     Oeffnen(a.Datei());
     const CKassenbuch& kasse = Kasse();
     const CExporter e = exporter({kasse.GetBuchungen(), kasse.GetBelegtexte(), kasse.GetFirma(),
-                                  &m_sitzung->Steuersaetze()});
+                                  &m_sitzung->Steuersaetze(), kasse.GesperrtBis()});
     if (!e.RunExport())
         throw CCliFehler(CExporter::Fehlgeschlagen);
     std::fputs((e.GetTargetPath(e.GetArchiveName()) + "\n").c_str(), stdout);

@@ -3,6 +3,8 @@
 // reports and the export reach the open cash book only through it. Each
 // getter has a const twin for those that only read, so a reader cannot
 // change the cash book by mistake.
+#include "core/CDatum.h"
+
 class IDatumAuswahl;
 class CBuchungen;
 class CBelegtexte;
@@ -36,4 +38,6 @@ public:
     // The booking log while the open cash book locks its bookings (GoBD),
     // else null: bookings are then reversed instead of changed or deleted.
     virtual const CProtokoll* GetProtokoll() const { return nullptr; }
+    // The last day a daily close has locked, a null date when none is.
+    virtual CDatum GetGesperrtBis() const { return CDatum(); }
 };

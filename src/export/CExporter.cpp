@@ -126,7 +126,8 @@ bool CExporter::WriteDatev() const
     }
     if (m_kassenkonto)
         auftrag.Kassenkonto = *m_kassenkonto;
-    auftrag.GesperrtBis = m_gesperrtBis;
+    if (!m_daten.GesperrtBis.IsNull())
+        auftrag.GesperrtBis = m_daten.GesperrtBis;
     auftrag.ErzeugtAm = CDatevExport::ZeitStempel(std::chrono::system_clock::now());
     CDatevExport datev(m_daten.Buchungen ? *m_daten.Buchungen : leer,
                        m_daten.Belegtexte ? *m_daten.Belegtexte : keineTexte, m_daten.Steuersaetze, auftrag);

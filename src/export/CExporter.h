@@ -27,6 +27,9 @@ struct CExportDaten {
     const CBelegtexte* Belegtexte = nullptr;
     const CFirma* Firma = nullptr;
     const CSteuersaetze* Steuersaetze = nullptr;
+    // Bookings on or before this day are locked ("Festschreibung" in the
+    // DATEV batch); a null date locks none.
+    CDatum GesperrtBis;
 };
 
 class CExporter {
@@ -44,7 +47,6 @@ public:
     void SetZielordner(std::filesystem::path ordner) { m_zielordner = std::move(ordner); }
     // Bookings on this day or before are locked; DATEV's batch marks them
     // so. Without it (the default) no booking is.
-    void SetGesperrtBis(std::optional<CDatum> tag) { m_gesperrtBis = tag; }
     // The DATEV cash account to use instead of the company record's.
     void SetKassenkonto(std::string konto) { m_kassenkonto = std::move(konto); }
     // The medium that stands for drive A:; without it the system's is looked up.
@@ -94,7 +96,6 @@ private:
     std::optional<std::filesystem::path> m_zielordner;
     std::optional<std::filesystem::path> m_medium;
     bool m_mediumFest = false;
-    std::optional<CDatum> m_gesperrtBis;
     std::optional<std::string> m_kassenkonto;
     mutable std::string m_hinweis;
 };

@@ -129,6 +129,7 @@ void CKassenbuchDlg::SetAvailable(bool available) { m_available = available; }
 bool CKassenbuchDlg::IsOpen() const { return m_steuerung->IsOpen(); }
 void CKassenbuchDlg::SetModified() { m_steuerung->SetModified(true); }
 const CProtokoll* CKassenbuchDlg::GetProtokoll() const { return m_steuerung->Dokument().GetProtokoll(); }
+CDatum CKassenbuchDlg::GetGesperrtBis() const { return m_steuerung->Dokument().GesperrtBis(); }
 
 bool CKassenbuchDlg::Storniere(int satz)
 {

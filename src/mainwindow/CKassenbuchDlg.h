@@ -74,6 +74,7 @@ public:
     const CFirma* GetFirma() const override;
     const CSteuersaetze* GetSteuersaetze() const override;
     const CProtokoll* GetProtokoll() const override;
+    CDatum GetGesperrtBis() const override;
     bool SettlePendingEntry(SettleMode mode, bool reselect) override;
     void SetAvailable(bool available) override;
     bool IsAvailable() const override { return m_available; }

@@ -93,6 +93,9 @@ public:
     bool IsGoBD() const { return m_protokoll != nullptr; }
     // The booking log, or null while the bookings are not locked.
     const CProtokoll* GetProtokoll() const { return m_protokoll.get(); }
+    // The last day a close has locked, a null date while nothing is locked
+    // (no close yet, or bookings not locked: closes then lock nothing).
+    CDatum GesperrtBis() const { return IsGoBD() ? LetzterAbschlussTag() : CDatum(); }
     // Opened read-only because it was changed outside the program: nothing
     // may be booked or saved.
     bool IsNurLesen() const { return m_protokoll && !m_protokoll->IstInOrdnung(); }

@@ -162,3 +162,26 @@ TEST_F(CliExport, DatevWritesTheMonthsBatchOrRefusesWithStatusOne)
                   + "5,50;\"H\";;;;;1000;4910;\"8\";0803;\"2\";;;\"Porto\"" + rest);
     EXPECT_EQ(Lies(m_ordner.Pfad() / "export.xml"), m_exportXml);
 }
+
+TEST_F(CliExport, DatevLocksTheRowsOfClosedDaysOnlyWhenBookingsAreLocked)
+{
+    ASSERT_EQ(Cli({"add", m_kasse, "--date", "2004-03-01", "--text", "Anfangsbestand", "--amount", "100"}).Status, 0);
+    const fs::path ziel = m_ordner.Pfad() / "stb";
+    fs::create_directories(ziel);
+    const auto flags = [&] {
+        EXPECT_EQ(Cli({"datev", m_kasse, "--month", "2004-03", "--to", ziel.string(), "--berater", "1001",
+                       "--mandant", "7"}).Status, 0);
+        const std::string bytes = Lies(ziel / "EXTF_Buchungsstapel_export_200403.csv");
+        std::string f;
+        for (std::size_t z = bytes.find("\r\n", bytes.find("\r\n") + 2) + 2; z < bytes.size();
+             z = bytes.find("\r\n", z) + 2)
+            f += bytes[bytes.find("\r\n", z) - 12];
+        return f;
+    };
+    // Closes without locked bookings lock nothing.
+    ASSERT_EQ(Cli({"close", m_kasse, "--day", "2004-03-01", "--counted", "100"}).Status, 0);
+    EXPECT_EQ(flags(), "0000");
+    ASSERT_EQ(Cli({"gobd", m_kasse}).Status, 0);
+    ASSERT_EQ(Cli({"close", m_kasse, "--day", "2004-03-07", "--counted", "97,50"}).Status, 0);
+    EXPECT_EQ(flags(), "1100");
+}

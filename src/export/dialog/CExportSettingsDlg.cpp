@@ -87,7 +87,8 @@ bool CExportSettingsDlg::Exportieren()
     if (!UebernehmeSeiten())
         return false;
     const CDatenZugriff& lesen = m_zugriff;
-    const CExportDaten daten{lesen.GetBuchungen(), lesen.GetBelegtexte(), lesen.GetFirma(), lesen.GetSteuersaetze()};
+    const CExportDaten daten{lesen.GetBuchungen(), lesen.GetBelegtexte(), lesen.GetFirma(), lesen.GetSteuersaetze(),
+                             lesen.GetGesperrtBis()};
     const CExportWerte werte = m_einstellungen.Werte();
     CExporter exporter(werte, daten, m_programmOrdner, m_messages);
     // The cash account as typed: the company record changes only on OK.
