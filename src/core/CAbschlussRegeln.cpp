@@ -45,10 +45,12 @@ std::optional<CAbschlussRegeln::Negativ> CAbschlussRegeln::ErsterNegativerTag(
     for (auto it = zeiten.begin(); it != zeiten.end();) {
         const CDatum tag = it->first.Midnight();
         const CDatum naechster = tag.NextDay();
-        for (; it != zeiten.end() && it->first < naechster; ++it) {
+        // The first moment always counts: outside the calendar's range the
+        // next day need not lie after it, and the walk must still move on.
+        do {
             bestand += it->second.first + it->second.second;
             delta += it->second.second;
-        }
+        } while (++it != zeiten.end() && it->first < naechster);
         // Only what the changes make worse counts: a till that was already
         // short on a later day does not hold back a receipt.
         if (bestand < CBetrag() && delta < CBetrag())

@@ -185,7 +185,9 @@ std::string CDatevExport::ZeitStempel(std::chrono::system_clock::time_point zeit
 std::int64_t CDatevExport::Cent(std::int64_t raw)
 {
     // 100 raw units are one cent; 50 and more round away from zero.
-    return raw >= 0 ? (raw + 50) / 100 : -((-raw + 50) / 100);
+    // Written without raw + 50, which would overflow at the largest amounts.
+    const std::int64_t rest = raw % 100;
+    return raw / 100 + (rest >= 50 ? 1 : rest <= -50 ? -1 : 0);
 }
 
 std::optional<const char*> CDatevExport::Steuerschluessel(CBetrag prozent, bool einnahme, CDatum tag)
@@ -366,8 +368,9 @@ bool CDatevExport::Baue()
 
     std::string zeilen;
     const std::string kasse = m_auftrag.Kassenkonto;
-    std::int64_t summeRoh = 0;
-    std::int64_t summeCent = 0;
+    // Sums wrap around like every amount; a rounded line always fits one.
+    CBetrag summeRoh;
+    CBetrag summeGerundet;
     CBuchungsAbfrage abfrage;
     const std::vector<int>& monat = abfrage.Abfragen(m_journal, CPeriode::Monat(m_auftrag.Jahr, m_auftrag.Monat));
     for (std::size_t nr = 0; nr < monat.size(); ++nr) {
@@ -377,14 +380,14 @@ bool CDatevExport::Baue()
         std::snprintf(tag, sizeof tag, "%02d%02d", satz.Datum.Day(), satz.Datum.Month());
         const bool gesperrt = m_auftrag.GesperrtBis && satz.Datum.Midnight() <= m_auftrag.GesperrtBis->Midnight();
         for (const CBuchungszeile& z : satz.Zeilen) {
-            const std::int64_t roh = z.Einnahme.Raw() - z.Ausgabe.Raw();
-            summeRoh += roh;
+            const std::int64_t roh = (z.Einnahme - z.Ausgabe).Raw();
+            summeRoh += CBetrag(roh);
             const std::int64_t cent = Cent(roh);
             // DATEV takes no row of 0,00; a line that rounds to nothing
             // shows in the rounding difference.
             if (cent == 0)
                 continue;
-            summeCent += cent;
+            summeGerundet += CBetrag(cent * 100);
             const Gegenkonto& g = Konto(z.Bezeichnung);
 
             // The rate decides whether DATEV can take the line at all,
@@ -441,7 +444,7 @@ bool CDatevExport::Baue()
         m_zeilen = 0;
         return false;
     }
-    m_differenz = CBetrag((summeCent - Cent(summeRoh)) * 100);
+    m_differenz = summeGerundet - CBetrag(Cent(summeRoh.Raw()) * 100);
 
     m_bytes = Kopfzeile();
     const auto& spalten = Spalten();

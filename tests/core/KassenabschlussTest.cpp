@@ -200,6 +200,10 @@ TEST(AbschlussRegeln, LockNegativeTillAndOpenDays)
     Buche(j, 5, 0, 500);
     const CBestandsAenderung einnahme[] = {{CDatum::FromYMD(2026, 12, 4), B(10)}};
     EXPECT_FALSE(CAbschlussRegeln::ErsterNegativerTag(j, einnahme));
+    // Moments outside the calendar's range end the walk too.
+    Buche(j, 6, 0, 1000);
+    j.GetItem(j.GetCount() - 1).Datum = CDatum(INT64_MAX / 2);
+    EXPECT_FALSE(CAbschlussRegeln::ErsterNegativerTag(j, einnahme));
     EXPECT_EQ(CAbschlussRegeln::NegativMeldung({CDatum::FromYMD(2026, 12, 3), B(-20)}),
               "Der Kassenbestand w\xE4re am Ende des 03.12.2026 negativ (-20,00). Eine Kasse kann nicht weniger als "
               "nichts enthalten: buchen Sie zuerst die fehlenden Einnahmen.");

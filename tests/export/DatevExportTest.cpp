@@ -221,6 +221,9 @@ TEST_F(DatevExport, SubCentRowsAreRoundedAndTheDifferenceIsTold)
     EXPECT_EQ(Zeilen(bytes).size(), 2u + 3u) << "the row of 0,0049 rounds to nothing and is left out";
     EXPECT_EQ(CDatevExport::Cent(-50), -1);
     EXPECT_EQ(CDatevExport::Cent(-49), 0);
+    // The largest amounts round without overflowing.
+    EXPECT_EQ(CDatevExport::Cent(INT64_MAX), INT64_MAX / 100);
+    EXPECT_EQ(CDatevExport::Cent(INT64_MIN + 50), INT64_MIN / 100);
 }
 
 TEST_F(DatevExport, TheBatchGoesToTheRemovableMediumLikeTheArchive)
