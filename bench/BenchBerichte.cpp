@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "BenchSections.h"
+#include "BenchDaten.h"
 #include "BenchUtil.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
@@ -37,17 +38,9 @@ void BenchBerichte()
     CBuchungen journal;
     const CBelegtexte texte;
     CBuchungsGenerator::GenerateBookings(journal, texte, kBookings, 1);
-    std::map<std::pair<int, int>, int> proMonat;
-    for (int i = 0; i < journal.GetCount(); ++i) {
-        const CDatum d = journal.GetItem(i).Datum;
-        ++proMonat[{d.Year(), d.Month()}];
-    }
-    auto busiest = proMonat.begin();
-    for (auto it = proMonat.begin(); it != proMonat.end(); ++it)
-        if (it->second > busiest->second)
-            busiest = it;
-    const int jahr = busiest->first.first;
-    const int monat = busiest->first.second;
+    const bench::Monat busiest = bench::BusiestMonth(journal);
+    const int jahr = busiest.jahr;
+    const int monat = busiest.monat;
     const CPeriode periode = CPeriode::Monat(jahr, monat);
     const CDatum datum = CDatum::FromYMD(jahr, monat, 1);
 
@@ -93,7 +86,7 @@ void BenchBerichte()
         rOverview.push_back(tOverview.back() / tWalk.back());
     }
 
-    bench::Report("report_month_bookings", static_cast<long long>(busiest->second), "bookings");
+    bench::Report("report_month_bookings", static_cast<long long>(busiest.buchungen), "bookings");
     bench::Report("report_prepare_ms", bench::Median(tReport) / 1000.0, "ms");
     bench::Report("report_query_ms", bench::Median(tQuery) / 1000.0, "ms");
     bench::Report("report_ratio", bench::Median(rReport), "x");

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "BenchSections.h"
+#include "BenchDaten.h"
 #include "BenchUtil.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
@@ -33,16 +34,6 @@ const char* const kSteuersaetze =
     "<Steuersatz><Bezeichnung>Regelsatz</Bezeichnung><Land>Deutschland</Land><Prozentsatz><Id>200</Id>"
     "<Prozent>19,0000</Prozent></Prozentsatz></Steuersatz></Steuersaetze>\n";
 
-class Stumm : public UserMessages {
-public:
-    Answer Show(const std::string& text, Icon, Buttons, const std::string&) override
-    {
-        std::fprintf(stderr, "%s\n", text.c_str());
-        return Answer::Ok;
-    }
-    void ShowSystemError(int code) override { std::fprintf(stderr, "system error %d\n", code); }
-};
-
 } // namespace
 
 void BenchExport()
@@ -50,15 +41,7 @@ void BenchExport()
     CBuchungen journal;
     const CBelegtexte texte;
     CBuchungsGenerator::GenerateBookings(journal, texte, kBookings, 1);
-    std::map<std::pair<int, int>, int> proMonat;
-    for (int i = 0; i < journal.GetCount(); ++i) {
-        const CDatum d = journal.GetItem(i).Datum;
-        ++proMonat[{d.Year(), d.Month()}];
-    }
-    auto busiest = proMonat.begin();
-    for (auto it = proMonat.begin(); it != proMonat.end(); ++it)
-        if (it->second > busiest->second)
-            busiest = it;
+    const bench::Monat busiest = bench::BusiestMonth(journal);
 
     namespace fs = std::filesystem;
     const fs::path ordner = fs::temp_directory_path() / ("kuvex-bench-export-" + std::to_string(::getpid()));
@@ -67,14 +50,14 @@ void BenchExport()
     const CSteuersaetze steuersaetze((ordner / "steuersaetze.xml").string());
     CFirma firma;
     firma.SetKurzbezeichnung("Bench");
-    Stumm meldungen;
+    bench::PrintingMessages meldungen("export");
 
     CExportWerte werte;
-    werte.Year = busiest->first.first;
-    werte.Month = busiest->first.second;
+    werte.Year = busiest.jahr;
+    werte.Month = busiest.monat;
     werte.Datev.Beraternummer = 1001;
     werte.Datev.Mandantennummer = 1;
-    const CExportDaten daten{&journal, &texte, &firma, &steuersaetze};
+    const CExportDaten daten{&journal, &texte, &firma, &steuersaetze, CDatum()};
     CExportWerte zip = werte;
     CExportWerte datev = werte;
     datev.Format = CExportSettings::FormatDatev;
@@ -89,7 +72,7 @@ void BenchExport()
         tDatev.push_back(bench::TimeRuns(1, [&] { bench::g_sink = bench::g_sink + datevLauf.RunExport(); })[0]);
         ratio.push_back(tDatev.back() / tZip.back());
     }
-    bench::Report("export_month_bookings", static_cast<long long>(busiest->second), "bookings");
+    bench::Report("export_month_bookings", static_cast<long long>(busiest.buchungen), "bookings");
     bench::Report("export_ms", bench::Median(tZip) / 1000.0, "ms");
     bench::Report("datev_ms", bench::Median(tDatev) / 1000.0, "ms");
     bench::Report("datev_ratio", bench::Median(ratio), "x");

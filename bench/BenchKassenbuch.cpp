@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "BenchSections.h"
+#include "BenchDaten.h"
 #include "BenchUtil.h"
 #include "BenchZlib.h"
 #include "core/CBelegtexte.h"
@@ -28,25 +29,6 @@ namespace {
 constexpr int kBookings = 200000;
 constexpr int kReps = 7;
 
-// Prints every message box, so a failing run does not pass silently.
-class PrintingMessages : public UserMessages {
-public:
-    Answer Show(const std::string& text, Icon, Buttons, const std::string&) override
-    {
-        std::fprintf(stderr, "kassenbuch: %s\n", text.c_str());
-        return Answer::Ok;
-    }
-    void ShowSystemError(int code) override { std::fprintf(stderr, "kassenbuch: system error %d\n", code); }
-};
-
-template <class Doc>
-std::string XmlBytes(const Doc& doc)
-{
-    std::ostringstream out;
-    doc.SaveStream(out);
-    return out.str();
-}
-
 } // namespace
 
 void BenchKassenbuch()
@@ -58,7 +40,7 @@ void BenchKassenbuch()
     }
     const std::string file = (fs::path(folder) / "Bench.kbx").string();
 
-    PrintingMessages messages;
+    bench::PrintingMessages messages("kassenbuch");
     CBuchungen journal;
     CBuchungsGenerator::GenerateBookings(journal, CBelegtexte(), kBookings, 1);
 
@@ -67,7 +49,7 @@ void BenchKassenbuch()
     {
         CBinStream stream;
         journal.Write(stream);
-        members = {stream.TakeBytes(), XmlBytes(CBelegtexte()), XmlBytes(CFirma())};
+        members = {stream.TakeBytes(), bench::XmlBytes(CBelegtexte()), bench::XmlBytes(CFirma())};
     }
     std::vector<std::string> packed(members.size());
 

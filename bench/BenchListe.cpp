@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "BenchSections.h"
+#include "BenchDaten.h"
 #include "BenchUtil.h"
 #include "core/CBelegtexte.h"
 #include "core/CBuchungen.h"
@@ -42,16 +43,8 @@ void BenchListe()
     CBuchungen journal;
     CBuchungsGenerator::GenerateBookings(journal, CBelegtexte(), kBookings, 1);
 
-    std::map<std::pair<int, int>, int> proMonat;
-    for (int i = 0; i < journal.GetCount(); ++i) {
-        const CDatum d = journal.GetItem(i).Datum;
-        ++proMonat[{d.Year(), d.Month()}];
-    }
-    auto busiest = proMonat.begin();
-    for (auto it = proMonat.begin(); it != proMonat.end(); ++it)
-        if (it->second > busiest->second)
-            busiest = it;
-    const CPeriode monat = CPeriode::Monat(busiest->first.first, busiest->first.second);
+    const bench::Monat busiest = bench::BusiestMonth(journal);
+    const CPeriode monat = CPeriode::Monat(busiest.jahr, busiest.monat);
 
     // The list keeps one query object, so its buffers are warm after the
     // first switch; the first run is reported on its own.

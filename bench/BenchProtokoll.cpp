@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "BenchSections.h"
+#include "BenchDaten.h"
 #include "BenchUtil.h"
 #include "BenchZlib.h"
 #include "core/CBelegtexte.h"
@@ -27,24 +28,6 @@ namespace {
 constexpr int kBookings = 200000;
 constexpr int kReps = 5;
 
-class PrintingMessages : public UserMessages {
-public:
-    Answer Show(const std::string& text, Icon, Buttons, const std::string&) override
-    {
-        std::fprintf(stderr, "protokoll: %s\n", text.c_str());
-        return Answer::Ok;
-    }
-    void ShowSystemError(int code) override { std::fprintf(stderr, "protokoll: system error %d\n", code); }
-};
-
-template <class Doc>
-std::string XmlBytes(const Doc& doc)
-{
-    std::ostringstream out;
-    doc.SaveStream(out);
-    return out.str();
-}
-
 } // namespace
 
 void BenchProtokoll()
@@ -53,7 +36,7 @@ void BenchProtokoll()
     if (!mkdtemp(folder.data()))
         return;
     const std::string file = (fs::path(folder) / "GoBD.kbx").string();
-    PrintingMessages messages;
+    bench::PrintingMessages messages("protokoll");
 
     // Locked first, then every booking enters the log one by one, as the
     // program books them.
@@ -69,7 +52,7 @@ void BenchProtokoll()
     {
         CBinStream stream;
         journal.Write(stream);
-        members = {stream.TakeBytes(), XmlBytes(*writer.GetBelegtexte()), XmlBytes(*writer.GetFirma()),
+        members = {stream.TakeBytes(), bench::XmlBytes(*writer.GetBelegtexte()), bench::XmlBytes(*writer.GetFirma()),
                    writer.GetProtokoll()->Bytes()};
     }
     std::vector<std::string> packed(members.size());

@@ -101,7 +101,7 @@ public:
         return i;
     }
 
-    CExportDaten Daten() const { return {&journal, belegtexte.get(), &firma, steuersaetze.get()}; }
+    CExportDaten Daten() const { return {&journal, belegtexte.get(), &firma, steuersaetze.get(), CDatum()}; }
     const std::filesystem::path& Ordner() const { return m_ordner; }
 
     CBuchungen journal;
